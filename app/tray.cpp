@@ -1,0 +1,7 @@
+#include "app/tray.h"
+
+HMENU trayMenu;
+
+void initTray() {}
+void onTrayCallback(LPARAM) {}
+void removeTrayIcon() {}

@@ -1,0 +1,7 @@
+#include "input/key_lists.h"
+
+void fillKeyCombo(HWND) {}
+int findCombo(HWND, const char*)
+{
+    return -1;
+}

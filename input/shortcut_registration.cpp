@@ -1,0 +1,6 @@
+#include "input/shortcut_registration.h"
+
+bool registerShortcuts()
+{
+    return true;
+}

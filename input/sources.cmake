@@ -1,0 +1,6 @@
+list(APPEND ORBIQA_CORE_SOURCES)
+list(APPEND ORBIQA_WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/spotlight_timer.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/highlight.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/key_lists.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/shortcut_registration.cpp)

@@ -1,0 +1,7 @@
+#include "input/spotlight_timer.h"
+
+POINT lastCursorPos;
+DWORD lastToggleTick;
+DWORD toggleGuardMs;
+
+void spotlightTick() {}

@@ -1,0 +1,4 @@
+list(APPEND ORBIQA_CORE_SOURCES)
+list(APPEND ORBIQA_WIN_SOURCES
+  ${CMAKE_CURRENT_LIST_DIR}/options_window.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/control_binding.cpp)

@@ -1,0 +1,18 @@
+// The spotlight mask bitmap chosen by shape, size and blur, loaded from beside the exe.
+#pragma once
+#include "overlay/surface.h"
+
+#include <windows.h>
+
+struct SpotlightImage {
+    HBITMAP bitmap;
+    int16_t width;
+    int16_t height;
+    int16_t stride;
+    const uint8_t* bits;
+};
+
+extern SpotlightImage spotlightImage;
+
+void loadSpotlightImage();
+MaskImage spotlightMask();

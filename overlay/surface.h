@@ -1,0 +1,46 @@
+// Pixel work on the overlay surface: a bottom-up 32-bit image whose colour bytes stay 0,
+// so only the alpha byte varies. Window-free; the Win32 side hands in plain memory.
+#pragma once
+#include <cstdint>
+
+struct SurfacePixels {
+    uint32_t* pixels; // row 0 is the bottom line of the screen
+    int width;
+    int height;
+};
+
+struct MaskImage {
+    const uint8_t* bits; // 24-bit rows, bottom row first; the blue byte is the mask
+    int width;
+    int height;
+    int stride;
+};
+
+struct StampPos {
+    int x;
+    int y;
+};
+
+// Only the low 8 bits of the opacity reach the alpha byte, as a hand-edited opacity
+// outside 0..255 always did.
+inline uint32_t dimPixel(int opacity)
+{
+    return uint32_t(opacity & 0xFF) << 24;
+}
+
+void fillSurface(SurfacePixels surface, uint32_t value);
+
+// Sets the pixels of a rectangle (lower-left corner x, y) to value, clipped to the
+// surface; a width or height of 0 or less writes nothing.
+void fillRect(SurfacePixels surface, int x, int y, int width, int height, uint32_t value);
+
+// Lightens the surface through the mask: a mask value v > 0 gives alpha
+// min(255 - v, opacity); v = 0 leaves the pixel alone. Clipped to the surface.
+void stampMask(SurfacePixels surface, const MaskImage& mask, int x, int y, int opacity);
+
+// One draw: puts the previous stamp's rectangle (with the current mask's size) back to
+// the dim value, then stamps the mask or, when highlight is exactly 1, clears the
+// width x height rectangle, and remembers (x, y). A previous position of (0, 0) stands
+// for "nothing to restore".
+void drawStamp(SurfacePixels surface, const MaskImage& mask, StampPos& lastStamp, int x, int y, int highlight,
+               int width, int height, int opacity);

@@ -1,0 +1,117 @@
+#include "settings/settings_file.h"
+
+#include "app/app.h"
+#include "app/trace.h"
+#include "options/control_binding.h"
+#include "options/options_window.h"
+#include "settings/option_table.h"
+#include "settings/settings_codec.h"
+
+#include <commctrl.h>
+#include <io.h>
+#include <shlobj.h>
+#include <shlwapi.h>
+
+#include <cstdio>
+
+char programDir[kPathBufferSize];
+char settingsDir[kPathBufferSize];
+char fileOptions[kPathBufferSize];
+
+static constexpr int kOpacityTrackbarId = 1017;
+static constexpr int kDefaultTrackbarPosition = 7;
+static constexpr char kSettingsErrorCaption[] = "Tesselo Error";
+
+void setDefaults()
+{
+    setDefaultValues();
+    // Without the options window there is no trackbar and this does nothing.
+    SendDlgItemMessageA(mainPage, kOpacityTrackbarId, TBM_SETPOS, TRUE, kDefaultTrackbarPosition);
+}
+
+static void resolveProgramDir()
+{
+    char moduleName[kPathBufferSize] = "";
+    DWORD length = GetModuleFileNameA(appInstance, moduleName, sizeof moduleName);
+    // A name that filled the buffer was cut short: no folder rather than a wrong one.
+    if (length == 0 || length >= sizeof moduleName) {
+        programDir[0] = '\0';
+        return;
+    }
+    DWORD longLength = GetLongPathNameA(moduleName, programDir, sizeof programDir);
+    if (longLength == 0 || longLength >= sizeof programDir)
+        memcpy(programDir, moduleName, sizeof programDir);
+    PathRemoveFileSpecA(programDir);
+}
+
+void initPaths()
+{
+    resolveProgramDir();
+
+    char appData[MAX_PATH] = "";
+    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
+                                appData)))
+        appData[0] = '\0';
+    // A folder too long for the path buffers is refused: the program runs on with the
+    // defaults and never reads or writes a settings file.
+    if (!buildSettingsPaths(appData, settingsDir, fileOptions))
+        return;
+
+    if (FILE* existing = fopen(fileOptions, "r")) {
+        fclose(existing);
+        return;
+    }
+    trace("First time opening tesselo");
+    CreateDirectoryA(settingsDir, nullptr);
+    saveOptions();
+}
+
+// Writes the whole table into a new file and flushes it to the disk.
+static bool writeCompleteFile(const char* path)
+{
+    FILE* file = fopen(path, "w");
+    if (!file)
+        return false;
+    bool written = writeSettings(file, optionValues);
+    written = fflush(file) == 0 && written;
+    written = _commit(_fileno(file)) == 0 && written;
+    written = fclose(file) == 0 && written;
+    return written;
+}
+
+void saveOptions()
+{
+    // The new file goes beside the old one and replaces it in one step, so a crash, a
+    // power loss or a full disk in the middle of a save leaves the previous settings.
+    // A settings file made read-only is left alone, as writing it in place never could.
+    char tempPath[kPathBufferSize];
+    DWORD attributes = GetFileAttributesA(fileOptions);
+    bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
+    bool saved =
+        fileOptions[0] != '\0' && !readOnly && buildSaveTempPath(fileOptions, tempPath, sizeof tempPath);
+    if (saved) {
+        saved = writeCompleteFile(tempPath) &&
+                MoveFileExA(tempPath, fileOptions, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+        if (!saved)
+            DeleteFileA(tempPath);
+    }
+    if (!saved)
+        showMessage("Could not write options file.", kSettingsErrorCaption);
+}
+
+void loadOptions()
+{
+    // Refused paths: keep the defaults, but the controls must still show them.
+    if (fileOptions[0] == '\0') {
+        fillDialog();
+        return;
+    }
+    FILE* file = fopen(fileOptions, "r");
+    if (!file) {
+        showMessage("fileOptions could not be found.", kSettingsErrorCaption);
+        return;
+    }
+    readSettings(file, optionValues);
+    fclose(file);
+    fillDialog();
+}

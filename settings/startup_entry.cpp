@@ -1,0 +1,3 @@
+#include "settings/startup_entry.h"
+
+void updateStartupEntry() {}

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Sets up what is missing, builds everything, and runs every test: the window-free logic
+# natively under sanitizers (with a short fuzzing run), then the Windows tests and the
+# end-to-end tests under Wine on a virtual display with a compositor.
+set -euo pipefail
+cd "$(dirname "$0")"
+scripts/setup.sh
+scripts/build.sh host win64 win32
+
+ctest --preset host
+
+# A fresh, throw-away Wine prefix and display for every run.
+export ORBIQA_WINEPREFIX=$PWD/build/wineprefix-test
+source scripts/wine-env.sh
+source scripts/display.sh
+cleanup() {
+  wineserver -k 2>/dev/null || true
+  stop_virtual_display
+}
+trap cleanup EXIT
+wineserver -k 2>/dev/null || true
+rm -rf "$WINEPREFIX"
+start_virtual_display 1280x800x24
+prepare_wine_prefix
+ctest --preset win64

@@ -1,0 +1,26 @@
+#include "win_test_support.h"
+
+#include "app/app.h"
+
+#include <gtest/gtest.h>
+
+std::vector<RecordedMessage> recordedMessages;
+
+std::string distDir()
+{
+    return ORBIQA_DIST_DIR;
+}
+
+static int WINAPI recordMessageBox(HWND, LPCSTR text, LPCSTR caption, UINT)
+{
+    recordedMessages.push_back({text ? text : "", caption ? caption : ""});
+    return IDOK;
+}
+
+int main(int argc, char** argv)
+{
+    messageBoxFunction = recordMessageBox;
+    appInstance = GetModuleHandleA(nullptr);
+    testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
