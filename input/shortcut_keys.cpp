@@ -1,0 +1,53 @@
+#include "input/shortcut_keys.h"
+
+#include <cstring>
+
+const char* const keyNames[kKeyNameCount] = {
+    "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12", "A",
+    "B",  "C",  "D",  "E",  "F",  "G",  "H",  "I",  "J",  "K",   "L",   "M",   "N",
+    "O",  "P",  "Q",  "R",  "S",  "T",  "U",  "V",  "W",  "X",   "Y",   "Z",
+};
+
+static constexpr int kVkF1 = 0x70;
+static constexpr int kFunctionKeyCount = 12;
+
+int keyFromName(const char* name)
+{
+    if (name[0] != '\0' && name[1] == '\0')
+        return int(static_cast<signed char>(name[0]));
+    for (int i = 0; i < kFunctionKeyCount; ++i)
+        if (strcmp(name, keyNames[i]) == 0)
+            return kVkF1 + i;
+    return 0;
+}
+
+char* nameFromKey(int virtualKey, char* buffer, size_t size)
+{
+    const char* name = nullptr;
+    if (virtualKey >= 'A' && virtualKey <= 'Z')
+        name = keyNames[kFunctionKeyCount + (virtualKey - 'A')];
+    else if (virtualKey >= kVkF1 && virtualKey < kVkF1 + kFunctionKeyCount)
+        name = keyNames[virtualKey - kVkF1];
+    if (name) {
+        size_t used = strnlen(buffer, size);
+        if (used < size && strlen(name) < size - used)
+            memcpy(buffer + used, name, strlen(name) + 1);
+    }
+    return buffer;
+}
+
+bool modifiersDown(KeyStateReader readKey, int flags)
+{
+    if ((flags & kModControl) && !keyDown(readKey, kVkControl))
+        return false;
+    if ((flags & kModAlt) && !keyDown(readKey, kVkMenu))
+        return false;
+    if ((flags & kModShift) && !keyDown(readKey, kVkShift))
+        return false;
+    return true;
+}
+
+bool shortcutHeld(KeyStateReader readKey, int modifiers, int virtualKey)
+{
+    return modifiersDown(readKey, modifiers) && keyDown(readKey, virtualKey);
+}

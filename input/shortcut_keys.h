@@ -1,0 +1,62 @@
+// Key names, modifier flags and the "is this shortcut held" test. Window-free: the key
+// state comes from a reader that behaves like GetAsyncKeyState.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+
+// The system's hot-key modifier bits.
+constexpr int kModAlt = 1;
+constexpr int kModControl = 2;
+constexpr int kModShift = 4;
+
+// Generic virtual-key codes, so that either the left or the right key counts.
+constexpr int kVkShift = 0x10;
+constexpr int kVkControl = 0x11;
+constexpr int kVkMenu = 0x12;
+
+// The names shown in the key lists, in list order: F1-F12, then A-Z.
+constexpr int kKeyNameCount = 38;
+extern const char* const keyNames[kKeyNameCount];
+
+// The virtual-key code of a list name: one character gives its own code, "F1"-"F12"
+// give 0x70-0x7B (exact case). Any other name, the empty one included, gives 0, which
+// no key matches.
+int keyFromName(const char* name);
+
+// Appends the name of a virtual-key code (A-Z, F1-F12) to the text in buffer and
+// returns buffer; other codes, and names that would not fit, append nothing.
+char* nameFromKey(int virtualKey, char* buffer, size_t size);
+
+// Returns the key's state the way GetAsyncKeyState does: the top bit set while down.
+using KeyStateReader = int16_t (*)(int virtualKey);
+
+inline bool keyDown(KeyStateReader readKey, int virtualKey)
+{
+    return (readKey(virtualKey) & 0x8000) != 0;
+}
+
+// True when every modifier the flags name is down (CTRL first, then ALT, then SHIFT,
+// each read only when the ones before it passed). Extra modifiers held do not matter;
+// bits other than ALT, CTRL and SHIFT are ignored; flags 0 read no key at all.
+bool modifiersDown(KeyStateReader readKey, int flags);
+
+// The shortcut is held when its modifiers are down and then its key is.
+bool shortcutHeld(KeyStateReader readKey, int modifiers, int virtualKey);
+
+// A toggle is accepted only when more than the guard has passed since the last one. The
+// difference is unsigned, so it keeps working when the 32-bit tick count wraps.
+inline bool toggleGuardPassed(uint32_t now, uint32_t lastToggle, uint32_t guard)
+{
+    return now - lastToggle > guard;
+}
+
+// The lower-left surface corner that centres an image on the cursor (surface rows count
+// from the bottom; halves truncate toward zero).
+inline int spotlightCornerX(int cursorX, int imageWidth)
+{
+    return cursorX - imageWidth / 2;
+}
+inline int spotlightCornerY(int cursorY, int imageHeight, int screenHeight)
+{
+    return screenHeight - imageHeight / 2 - cursorY;
+}
