@@ -42,6 +42,14 @@ add_custom_command(OUTPUT ${ORBIQA_DATA_FILES}
   DEPENDS ${ORBIQA_MAKE_ASSETS} COMMENT "Drawing the spotlight bitmaps and the tray icon")
 add_custom_target(orbiqa_data ALL DEPENDS ${ORBIQA_DATA_FILES})
 
+# The program brings its own manifest (res/orbiqa.manifest). Debian's MinGW-w64 links no
+# default one; a toolchain that does would give the program a second manifest resource.
+execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=default-manifest.o
+                OUTPUT_VARIABLE ORBIQA_DEFAULT_MANIFEST OUTPUT_STRIP_TRAILING_WHITESPACE)
+if(IS_ABSOLUTE "${ORBIQA_DEFAULT_MANIFEST}" AND EXISTS "${ORBIQA_DEFAULT_MANIFEST}")
+  message(WARNING "${ORBIQA_DEFAULT_MANIFEST} adds a second manifest to Orbiqa.exe: check which one wins")
+endif()
+
 set(ORBIQA_RC ${CMAKE_SOURCE_DIR}/res/orbiqa.rc)
 file(GLOB ORBIQA_RC_DEPENDS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*)
 set_source_files_properties(${ORBIQA_RC} PROPERTIES OBJECT_DEPENDS "${ORBIQA_RESOURCE_ASSETS};${ORBIQA_RC_DEPENDS}")
