@@ -36,6 +36,10 @@ bool startOrbiqa(HINSTANCE instance, int showCommand);
 // Registers the class and creates the two layered windows and the drawing resources.
 void createShellWindows(int showCommand);
 
+// Registers the trackbar and tab control classes, which the options window's templates
+// use; the dialogs cannot be created before this.
+void initCommonControls();
+
 // Runs until Exit or the destruction of a window; returns the exit code (always 0).
 int runMessageLoop();
 

@@ -8,6 +8,8 @@
 #include "settings/settings_file.h"
 #include "settings/startup_entry.h"
 
+#include <commctrl.h>
+
 HINSTANCE appInstance;
 RECT screenRect;
 HWND overlayWindow;
@@ -72,6 +74,12 @@ void createShellWindows(int showCommand)
     createOverlaySurface();
 }
 
+void initCommonControls()
+{
+    INITCOMMONCONTROLSEX classes = {sizeof classes, ICC_BAR_CLASSES | ICC_TAB_CLASSES};
+    InitCommonControlsEx(&classes);
+}
+
 bool startOrbiqa(HINSTANCE instance, int showCommand)
 {
     appInstance = instance;
@@ -83,6 +91,7 @@ bool startOrbiqa(HINSTANCE instance, int showCommand)
     }
 
     createShellWindows(showCommand);
+    initCommonControls();
     createOptionsWindow();
     fillKeyCombo(GetDlgItem(miscPage, kSpotlightKeyListId));
     fillKeyCombo(GetDlgItem(miscPage, kHighlightKeyListId));
