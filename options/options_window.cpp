@@ -1,14 +1,188 @@
 #include "options/options_window.h"
 
+#include "app/app.h"
+#include "input/highlight.h"
+#include "input/shortcut_registration.h"
+#include "options/control_binding.h"
+#include "options/options_layout.h"
+#include "overlay/overlay_surface.h"
+#include "overlay/spotlight_image.h"
+#include "res/resource.h"
+#include "settings/option_table.h"
+#include "settings/settings_file.h"
+#include "settings/startup_entry.h"
+
+#include <commctrl.h>
+
 HWND optionsWindow;
 HWND mainPage;
 HWND miscPage;
 HWND tabControl;
 unsigned char isOptsVisible;
 
-void createOptionsWindow() {}
-void showOptions() {}
-INT_PTR CALLBACK optionsDialogProc(HWND, UINT, WPARAM, LPARAM)
+static constexpr int kMainPageIndex = 0;
+static constexpr int kMiscPageIndex = 1;
+
+static void addTab(int index, const char* text)
 {
+    TCITEMA item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = const_cast<char*>(text);
+    SendMessageA(tabControl, TCM_INSERTITEMA, WPARAM(index), LPARAM(&item));
+}
+
+static void placePages()
+{
+    RECT tab;
+    GetWindowRect(tabControl, &tab);
+    MapWindowPoints(nullptr, optionsWindow, reinterpret_cast<POINT*>(&tab), 2);
+    RECT firstItem = {};
+    SendMessageA(tabControl, TCM_GETITEMRECT, 0, LPARAM(&firstItem));
+    PageRect page = pageRectInTab(tab.left, tab.top, tab.right, tab.bottom, firstItem.bottom - firstItem.top);
+    SetWindowPos(mainPage, HWND_TOP, page.x, page.y, page.width, page.height, 0);
+    SetWindowPos(miscPage, HWND_TOP, page.x, page.y, page.width, page.height, 0);
+}
+
+void createOptionsWindow()
+{
+    optionsWindow =
+        CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_OPTIONS), nullptr, optionsDialogProc, 0);
+    mainPage =
+        CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_MAIN_PAGE), optionsWindow, optionsDialogProc, 0);
+    miscPage =
+        CreateDialogParamA(appInstance, MAKEINTRESOURCEA(IDD_MISC_PAGE), optionsWindow, optionsDialogProc, 0);
+
+    tabControl = GetDlgItem(optionsWindow, IDC_TAB_CONTROL);
+    SendMessageA(tabControl, TCM_DELETEALLITEMS, 0, 0);
+    addTab(kMainPageIndex, "Main");
+    addTab(kMiscPageIndex, "Misc");
+    placePages();
+
+    // A focus change selects the tab and notifies the window, which shows its page. Going
+    // through tab 1 first makes sure there is a change, even when the wanted tab is the
+    // one already selected, so the page shown always matches the tab.
+    int wantedPage = optionValues[optionsPage];
+    SendMessageA(tabControl, TCM_SETCURFOCUS, kMiscPageIndex, 0);
+    SendMessageA(tabControl, TCM_SETCURFOCUS, WPARAM(wantedPage), 0);
+}
+
+void showOptions()
+{
+    isOptsVisible = 1;
+    // A highlight on screen ends here: the preview replaces it, and the spotlight
+    // shortcut works again as soon as the window closes.
+    if (highlightActive == 1) {
+        highlightActive = 0;
+        fillOverlay();
+    }
+    ShowWindow(overlayWindow, SW_SHOW);
+    SetWindowPos(overlayWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+    SetWindowPos(optionsWindow, HWND_TOPMOST, optionsWindowX(screenWidth(), optionsWidth), kOptionsWindowY, 0,
+                 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    drawPreview();
+}
+
+static void showSelectedPage()
+{
+    optionValues[optionsPage] = int16_t(SendMessageA(tabControl, TCM_GETCURSEL, 0, 0));
+    ShowWindow(mainPage, optionValues[optionsPage] == kMainPageIndex ? SW_SHOWNORMAL : SW_HIDE);
+    ShowWindow(miscPage, optionValues[optionsPage] == kMiscPageIndex ? SW_SHOWNORMAL : SW_HIDE);
+}
+
+static void livePreview()
+{
+    readDialog();
+    fillOverlay();
+    loadSpotlightImage();
+    drawPreview();
+}
+
+static void hideOptions()
+{
+    ShowWindow(optionsWindow, SW_HIDE);
+    ShowWindow(overlayWindow, SW_HIDE);
+    isOptsVisible = 0;
+    highlightActive = 0;
+}
+
+static void applyOptions()
+{
+    readDialog();
+    UnregisterHotKey(overlayWindow, kSpotlightHotKeyId);
+    UnregisterHotKey(overlayWindow, kHighlightHotKeyId);
+    // The message has no owner, so the window stays usable while it shows.
+    if (!registerShortcuts()) {
+        showMessage("One of the shortcut keys is already taken. Please change it.", "Quorvel");
+        return;
+    }
+    saveOptions();
+    loadSpotlightImage();
+    hideOptions();
+    updateStartupEntry();
+}
+
+// Throws away every change since the last save: the file is the truth again.
+static void discardChanges()
+{
+    loadOptions();
+    loadSpotlightImage();
+    fillOverlay();
+    hideOptions();
+}
+
+// Puts the defaults into the table and every control, and stays on the page shown;
+// nothing is saved until OK, and Cancel still goes back to the file.
+static void restoreDefaults()
+{
+    int shownPage = int(SendMessageA(tabControl, TCM_GETCURSEL, 0, 0));
+    setDefaultValues();
+    fillDialog();
+    optionValues[optionsPage] = int16_t(shownPage);
+}
+
+static void onButton(int controlId)
+{
+    // The defaults go into the controls first, so that the preview shows them.
+    if (controlId == IDC_RESTORE_DEFAULTS)
+        restoreDefaults();
+    livePreview();
+    if (controlId == IDC_OK_BUTTON)
+        applyOptions();
+    else if (controlId == IDC_CANCEL_BUTTON)
+        discardChanges();
+}
+
+static void onOpacityScroll()
+{
+    int position = int(SendDlgItemMessageA(mainPage, IDC_OPACITY_TRACKBAR, TBM_GETPOS, 0, 0));
+    optionValues[opacity] = int16_t(opacityAtPosition(position));
+    fillOverlay();
+    showOpacityLabel(position);
+    drawPreview();
+}
+
+INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        // mainPage is known only once its creation has returned, so the font is applied
+        // while the next dialog, miscPage, initialises.
+        SendDlgItemMessageA(mainPage, IDC_OPACITY_CAPTION, WM_SETFONT, WPARAM(labelFont), FALSE);
+        break;
+    case WM_NOTIFY:
+        if (reinterpret_cast<NMHDR*>(lParam)->code == UINT(TCN_SELCHANGE))
+            showSelectedPage();
+        break;
+    case WM_COMMAND:
+        // Clicks only: list notifications carry a code of their own.
+        if (HIWORD(wParam) == BN_CLICKED)
+            onButton(LOWORD(wParam));
+        break;
+    case WM_CLOSE: discardChanges(); break;
+    case WM_HSCROLL:
+        if (HWND(lParam) == GetDlgItem(dialog, IDC_OPACITY_TRACKBAR))
+            onOpacityScroll();
+        break;
+    }
     return FALSE;
 }

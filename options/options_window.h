@@ -8,6 +8,9 @@ extern HWND miscPage;
 extern HWND tabControl;
 extern unsigned char isOptsVisible;
 
+// Creates the window and both pages, hidden, with the page of optionsPage selected.
 void createOptionsWindow();
+// Shows the window at the top of the dimmed screen with the preview spotlight.
 void showOptions();
+// Serves the window and both pages; answers FALSE to every message.
 INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,0 +1,20 @@
+// Reading and writing single dialog controls, shared by the binding of the options
+// window and the shortcut registration.
+#pragma once
+#include <windows.h>
+
+#include <cstddef>
+#include <cstdint>
+
+// The check state of a button (BM_GETCHECK) as the settings table stores it: 0 or 1.
+// A control that does not exist reads 0.
+int16_t checkState(HWND page, int controlId);
+
+// Checks the button only for an entry that counts as on (exactly 1). Handing the raw
+// entry to BM_SETCHECK would show 9999 or -1 as checked, which the program treats as
+// off, and the next OK would silently turn the setting on.
+void setCheckState(HWND page, int controlId, int16_t entry);
+
+// The text of the list's selected item in buffer, which is cleared first. It stays
+// empty when nothing is selected or the text does not fit.
+void selectedItemText(HWND list, char* buffer, size_t size);
