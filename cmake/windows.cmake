@@ -1,5 +1,12 @@
 # The Windows program, its package in dist/<arch>/, and the tests that run under Wine.
 enable_language(RC)
+if(NOT ORBIQA_DIST)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(ORBIQA_DIST win32)
+  else()
+    set(ORBIQA_DIST win64)
+  endif()
+endif()
 set(ORBIQA_DIST_DIR ${CMAKE_SOURCE_DIR}/dist/${ORBIQA_DIST})
 set(ORBIQA_ASSET_DIR ${CMAKE_BINARY_DIR}/assets)
 file(MAKE_DIRECTORY ${ORBIQA_DIST_DIR} ${ORBIQA_ASSET_DIR})
