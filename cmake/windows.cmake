@@ -1,5 +1,12 @@
 # The Windows program, its package in dist/<arch>/, and the tests that run under Wine.
 enable_language(RC)
+if(NOT ORBIQA_DIST)
+  if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    set(ORBIQA_DIST win32)
+  else()
+    set(ORBIQA_DIST win64)
+  endif()
+endif()
 set(ORBIQA_DIST_DIR ${CMAKE_SOURCE_DIR}/dist/${ORBIQA_DIST})
 set(ORBIQA_ASSET_DIR ${CMAKE_BINARY_DIR}/assets)
 file(MAKE_DIRECTORY ${ORBIQA_DIST_DIR} ${ORBIQA_ASSET_DIR})
@@ -15,15 +22,21 @@ target_include_directories(orbiqa_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(orbiqa_win PRIVATE ${ORBIQA_WARNINGS})
 target_link_libraries(orbiqa_win PUBLIC orbiqa_core user32 gdi32 shell32 shlwapi advapi32 comctl32)
 
-# The asset tool is plain C++: build it with the machine's own compiler and run it
-# natively, which works for both Windows targets (the 32-bit one cannot run here).
-find_program(ORBIQA_HOST_CXX NAMES c++ g++ clang++ REQUIRED)
-set(ORBIQA_MAKE_ASSETS ${CMAKE_BINARY_DIR}/host-tools/make_assets)
-add_custom_command(OUTPUT ${ORBIQA_MAKE_ASSETS}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host-tools
-  COMMAND ${ORBIQA_HOST_CXX} -std=c++17 -O2 -Wall -Wextra -o ${ORBIQA_MAKE_ASSETS} ${ORBIQA_ASSET_TOOL_SOURCES}
-  DEPENDS ${ORBIQA_ASSET_TOOL_SOURCES} ${CMAKE_SOURCE_DIR}/tools/asset_images.h
-  COMMENT "Building the asset tool natively")
+# The asset tool is plain C++. Cross-compiling, build it with the machine's own compiler
+# and run it natively, which works for both Windows targets (the 32-bit one cannot run
+# here); on Windows itself it is an ordinary target of this build.
+if(CMAKE_CROSSCOMPILING)
+  find_program(ORBIQA_HOST_CXX NAMES c++ g++ clang++ REQUIRED)
+  set(ORBIQA_MAKE_ASSETS ${CMAKE_BINARY_DIR}/host-tools/make_assets)
+  add_custom_command(OUTPUT ${ORBIQA_MAKE_ASSETS}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host-tools
+    COMMAND ${ORBIQA_HOST_CXX} -std=c++17 -O2 -Wall -Wextra -o ${ORBIQA_MAKE_ASSETS} ${ORBIQA_ASSET_TOOL_SOURCES}
+    DEPENDS ${ORBIQA_ASSET_TOOL_SOURCES} ${CMAKE_SOURCE_DIR}/tools/asset_images.h
+    COMMENT "Building the asset tool natively")
+else()
+  add_executable(make_assets ${ORBIQA_ASSET_TOOL_SOURCES})
+  set(ORBIQA_MAKE_ASSETS make_assets)
+endif()
 
 set(ORBIQA_RESOURCE_ASSETS ${ORBIQA_ASSET_DIR}/plus.bmp ${ORBIQA_ASSET_DIR}/app.ico)
 add_custom_command(OUTPUT ${ORBIQA_RESOURCE_ASSETS}
