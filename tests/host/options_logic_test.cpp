@@ -46,29 +46,11 @@ TEST(StartupCommand, TheLongestFolderFitsAndATooSmallBufferIsRefusedWhole)
     EXPECT_EQ(exact, expected);
 }
 
-TEST(OpacityLabel, ShowsTenTimesThePositionAndRefusesATooSmallBuffer)
+TEST(OpacityLabel, ATooSmallBufferIsRefusedNotOverrun)
 {
-    char label[16];
-    ASSERT_TRUE(formatOpacityLabel(10, label, sizeof label));
-    EXPECT_STREQ(label, "100% Opaque");
-    ASSERT_TRUE(formatOpacityLabel(1, label, sizeof label));
-    EXPECT_STREQ(label, "10% Opaque");
-
-    char tight[12];
-    EXPECT_TRUE(formatOpacityLabel(10, tight, sizeof tight)); // 11 characters and the terminator
+    char tight[12]; // "100% Opaque" and its terminator
+    EXPECT_TRUE(formatOpacityLabel(10, tight, sizeof tight));
+    EXPECT_STREQ(tight, "100% Opaque");
     EXPECT_FALSE(formatOpacityLabel(10, tight, sizeof tight - 1));
     EXPECT_STREQ(tight, "");
-}
-
-TEST(OptionsLayout, PagesSitInsideTheTabBorderBelowTheTabs)
-{
-    PageRect page = pageRectInTab(7, 8, 463, 515, 20);
-    EXPECT_EQ(page.x, 10);
-    EXPECT_EQ(page.y, 31);
-    EXPECT_EQ(page.width, 451);
-    EXPECT_EQ(page.height, 482);
-
-    // Centred with each half truncated: an odd screen and an odd window.
-    EXPECT_EQ(optionsWindowX(1280, 475), 640 - 237);
-    EXPECT_EQ(optionsWindowX(1279, 475), 639 - 237);
 }

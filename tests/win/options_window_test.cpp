@@ -190,18 +190,15 @@ TEST_F(OptionsWindow, CreatedHiddenWithTheMainPageShownInsideTheTabs)
     EXPECT_TRUE(styleVisible(mainPage));
     EXPECT_FALSE(styleVisible(miscPage));
 
-    // Both pages cover the tab control's display area: inside it, below the tabs.
+    // Both pages lie inside the tab control's border, below its tabs.
     RECT tab, item, main, misc;
     GetWindowRect(tabControl, &tab);
     SendMessageA(tabControl, TCM_GETITEMRECT, 0, LPARAM(&item));
-    MapWindowPoints(tabControl, nullptr, reinterpret_cast<POINT*>(&item), 2);
     GetWindowRect(mainPage, &main);
     GetWindowRect(miscPage, &misc);
     EXPECT_TRUE(EqualRect(&main, &misc));
-    EXPECT_GT(main.left, tab.left);
-    EXPECT_GE(main.top, item.bottom);
-    EXPECT_LT(main.right, tab.right);
-    EXPECT_LT(main.bottom, tab.bottom);
+    EXPECT_TRUE(main.left > tab.left && main.right < tab.right && main.bottom < tab.bottom);
+    EXPECT_GE(main.top, tab.top + item.bottom);
 
     // The Opacity caption gets the bold label font although mainPage was created first.
     EXPECT_EQ(HFONT(SendDlgItemMessageA(mainPage, IDC_OPACITY_CAPTION, WM_GETFONT, 0, 0)), labelFont);
@@ -506,33 +503,6 @@ TEST_F(OptionsWindow, RestoreDefaultsResetsEveryControlButSavesNothing)
     EXPECT_EQ(optionValues[opacity], 50);
     EXPECT_EQ(checkOf(mainPage, IDC_SHAPE_THIN_RECT), 1);
     SendMessageA(tabControl, TCM_SETCURFOCUS, 0, 0);
-}
-
-TEST_F(OptionsWindow, RegistrationTakesTheModifiersFromTheBoxes)
-{
-    struct {
-        int ctrl, alt, modifiers;
-    } cases[] = {{0, 0, 0}, {1, 0, kModControl}, {0, 1, kModAlt}, {1, 1, kModControl | kModAlt}};
-    for (auto c : cases) {
-        SendDlgItemMessageA(miscPage, IDC_SPOTLIGHT_CTRL, BM_SETCHECK, c.ctrl, 0);
-        SendDlgItemMessageA(miscPage, IDC_SPOTLIGHT_ALT, BM_SETCHECK, c.alt, 0);
-        SendDlgItemMessageA(miscPage, IDC_HIGHLIGHT_CTRL, BM_SETCHECK, c.alt, 0);
-        SendDlgItemMessageA(miscPage, IDC_HIGHLIGHT_ALT, BM_SETCHECK, c.ctrl, 0);
-        optionValues[spotlightModifiers] = optionValues[highlightModifiers] = kNoValue;
-        EXPECT_TRUE(registerShortcuts()) << c.modifiers;
-        EXPECT_EQ(optionValues[spotlightModifiers], c.modifiers);
-        EXPECT_EQ(optionValues[highlightModifiers], (c.ctrl ? kModAlt : 0) | (c.alt ? kModControl : 0));
-        EXPECT_TRUE(combinationTaken(c.modifiers, 0x78));
-        UnregisterHotKey(overlayWindow, kSpotlightHotKeyId);
-        UnregisterHotKey(overlayWindow, kHighlightHotKeyId);
-    }
-    // The list entries record the selected items; the keys registered are the table's.
-    selectKeyItem(IDC_SPOTLIGHT_KEY_LIST, "M");
-    EXPECT_TRUE(registerShortcuts());
-    EXPECT_EQ(optionValues[spotlightComboKey], 'M');
-    EXPECT_EQ(optionValues[highlightComboKey], 0x79);
-    EXPECT_TRUE(combinationTaken(optionValues[spotlightModifiers], 0x78));
-    EXPECT_FALSE(combinationTaken(optionValues[spotlightModifiers], 'M'));
 }
 
 namespace {
