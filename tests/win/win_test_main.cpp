@@ -11,6 +11,13 @@ std::string distDir()
     return ORBIQA_DIST_DIR;
 }
 
+void ensureShellWindows()
+{
+    if (overlayWindow)
+        return;
+    createShellWindows(SW_HIDE);
+}
+
 static int WINAPI recordMessageBox(HWND, LPCSTR text, LPCSTR caption, UINT)
 {
     recordedMessages.push_back({text ? text : "", caption ? caption : ""});
