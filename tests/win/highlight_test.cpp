@@ -1,3 +1,4 @@
+#include "injected_input.h"
 #include "win_test_support.h"
 
 #include "app/app.h"
@@ -12,42 +13,6 @@
 namespace {
 
 const int kDim = 175; // the default opacity
-
-bool keyIsDown(WORD virtualKey)
-{
-    return (GetAsyncKeyState(virtualKey) & 0x8000) != 0;
-}
-
-// Injects a key change and waits until the key state shows it. Under Wine two things can
-// hide an injected key: a per-thread cache answers "up" for up to 50 ms, and when one of
-// our windows takes the X focus, Wine copies the X keyboard (where nothing is pressed)
-// over the injected state. So the change is sent again until it shows.
-void setKey(WORD virtualKey, bool down)
-{
-    const DWORD deadline = GetTickCount() + 3000;
-    do {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = virtualKey;
-        input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-        SendInput(1, &input, sizeof input);
-        for (DWORD wait = GetTickCount() + 100; GetTickCount() < wait; Sleep(5))
-            if (keyIsDown(virtualKey) == down)
-                return;
-    } while (GetTickCount() < deadline);
-    ADD_FAILURE() << "key " << virtualKey << (down ? " never went down" : " never came up");
-}
-
-// Lets Wine handle the window-system events that showing and hiding windows caused. The
-// queued key messages are dropped: F10 or ALT reaching the default handling would start
-// menu mode, and nothing here needs them.
-void settleWindows()
-{
-    MSG message;
-    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
-        if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST)
-            DispatchMessageA(&message);
-}
 
 class Highlight : public testing::Test {
   protected:
@@ -78,8 +43,7 @@ class Highlight : public testing::Test {
     // One tick of the sweep with ALT+F10 held and the cursor at (x, y).
     static void heldStepAt(int x, int y)
     {
-        SetCursorPos(x, y);
-        settleWindows();
+        moveCursor(x, y);
         setKey(VK_MENU, true);
         setKey(VK_F10, true);
         highlightSweepStep();
@@ -88,8 +52,7 @@ class Highlight : public testing::Test {
     // count.
     static void releaseStep()
     {
-        SetCursorPos(5, 5);
-        settleWindows();
+        moveCursor(5, 5);
         setKey(VK_F10, false);
         setKey(VK_MENU, false);
         highlightSweepStep();
@@ -224,13 +187,12 @@ TEST_F(Highlight, SpotlightShortcutLeavesAShowingHighlightAlone)
 
     // In hold mode a tick without the shortcut would hide the overlay, and one with it
     // would stamp the spotlight at the cursor.
-    SetCursorPos(100, 100);
+    moveCursor(100, 100);
     spotlightTick();
     EXPECT_TRUE(IsWindowVisible(overlayWindow));
 
     for (int tick = 0; tick < 3; ++tick) {
-        SetCursorPos(100 + tick * 40, 100);
-        settleWindows();
+        moveCursor(100 + tick * 40, 100);
         setKey(VK_MENU, true);
         setKey(VK_F9, true);
         spotlightTick();

@@ -1,3 +1,4 @@
+#include "injected_input.h"
 #include "win_test_support.h"
 
 #include "app/app.h"
@@ -174,7 +175,7 @@ TEST_F(Tray, RightButtonOpensTheMenuAtTheCursorAndActsOnTheChoice)
         menuAction = c.action;
         menuSeen = false;
         menuTimerTicks = 0;
-        SetCursorPos(300, 200);
+        moveCursor(300, 200);
         UINT_PTR timer = SetTimer(nullptr, 0, 50, driveMenu);
 
         SendMessageA(overlayWindow, kTrayCallbackMessage, kTrayIconId, WM_RBUTTONDOWN);
