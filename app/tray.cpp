@@ -1,7 +1,92 @@
 #include "app/tray.h"
 
-HMENU trayMenu;
+#include "app/app.h"
+#include "app/tray_icon_path.h"
+#include "options/options_window.h"
+#include "settings/settings_file.h"
 
-void initTray() {}
-void onTrayCallback(LPARAM) {}
-void removeTrayIcon() {}
+#include <shellapi.h>
+
+HMENU trayMenu;
+HICON trayIcon;
+UINT taskbarCreatedMessage;
+OptionsOpener openOptionsFunction = showOptions;
+
+// The record layout with the 128-character tip and the balloon fields. The constant
+// gives each build its own correct size (488 bytes in the 32-bit one).
+static constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V2_SIZE;
+static_assert(sizeof(void*) != 4 || kTrayRecordSize == 488, "the 32-bit record is 488 bytes");
+
+static constexpr UINT kLeftDoubleClick = WM_LBUTTONDBLCLK; // 515
+static constexpr UINT kRightButtonDown = WM_RBUTTONDOWN;   // 516
+
+static NOTIFYICONDATAA trayRecord()
+{
+    NOTIFYICONDATAA record = {};
+    record.cbSize = kTrayRecordSize;
+    record.hWnd = overlayWindow;
+    record.uID = kTrayIconId;
+    return record;
+}
+
+void addTrayIcon()
+{
+    NOTIFYICONDATAA record = trayRecord();
+    record.uFlags = NIF_MESSAGE | NIF_ICON;
+    record.uCallbackMessage = kTrayCallbackMessage;
+    record.hIcon = trayIcon;
+    Shell_NotifyIconA(NIM_ADD, &record);
+}
+
+void removeTrayIcon()
+{
+    NOTIFYICONDATAA record = trayRecord();
+    Shell_NotifyIconA(NIM_DELETE, &record);
+}
+
+void initTray()
+{
+    // A missing or unreadable icon file is not reported: the entry goes in without an image.
+    char iconPath[kTrayIconPathSize];
+    trayIcon = nullptr;
+    if (buildTrayIconPath(programDir, iconPath, sizeof iconPath))
+        trayIcon = HICON(LoadImageA(appInstance, iconPath, IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
+
+    taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    addTrayIcon();
+
+    if (trayMenu)
+        return;
+    // Inserted by position past the end, so each item appends.
+    trayMenu = CreatePopupMenu();
+    InsertMenuA(trayMenu, 1, MF_BYPOSITION | MF_STRING, kTrayOptionsCommand, "Options...");
+    InsertMenuA(trayMenu, 2, MF_BYPOSITION | MF_STRING, kTrayExitCommand, "Exit");
+    SetMenuDefaultItem(trayMenu, 0, TRUE);
+}
+
+static void showTrayMenu()
+{
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    // A menu needs an owner window in the foreground to close when the user clicks
+    // elsewhere; until the options window exists, the overlay stands in.
+    HWND owner = tabControl ? tabControl : overlayWindow;
+    SetForegroundWindow(owner);
+    UINT command = UINT(TrackPopupMenu(trayMenu, TPM_RETURNCMD, cursor.x, cursor.y, 0, owner, nullptr));
+    // Lets the owner see a message after the menu, or the next right click's menu may not
+    // close when the user clicks away from it.
+    PostMessageA(owner, WM_NULL, 0, 0);
+
+    if (command == kTrayOptionsCommand)
+        openOptionsFunction();
+    else if (command == kTrayExitCommand)
+        quitRequested = 1; // the message loop ends at its next message
+}
+
+void onTrayCallback(LPARAM mouseMessage)
+{
+    if (mouseMessage == kLeftDoubleClick)
+        openOptionsFunction();
+    else if (mouseMessage == kRightButtonDown)
+        showTrayMenu();
+}

@@ -15,5 +15,11 @@ LRESULT CALLBACK spotWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case kTrayCallbackMessage: onTrayCallback(lParam);  return 0;
     }
     // clang-format on
+    // A restarted shell has forgotten every icon; it says so once to each top-level window,
+    // the outline included, so only the overlay answers. 0 means registration failed.
+    if (message == taskbarCreatedMessage && taskbarCreatedMessage != 0 && window == overlayWindow) {
+        addTrayIcon();
+        return 0;
+    }
     return DefWindowProcA(window, message, wParam, lParam);
 }

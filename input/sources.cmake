@@ -1,5 +1,6 @@
 list(APPEND ORBIQA_CORE_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/shortcut_keys.cpp)
+  ${CMAKE_CURRENT_LIST_DIR}/shortcut_keys.cpp
+  ${CMAKE_CURRENT_LIST_DIR}/highlight_rect.cpp)
 list(APPEND ORBIQA_WIN_SOURCES
   ${CMAKE_CURRENT_LIST_DIR}/spotlight_timer.cpp
   ${CMAKE_CURRENT_LIST_DIR}/highlight.cpp

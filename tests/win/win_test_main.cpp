@@ -13,10 +13,8 @@ std::string distDir()
 
 void ensureShellWindows()
 {
-    static bool created = false;
-    if (created)
+    if (overlayWindow)
         return;
-    created = true;
     createShellWindows(SW_HIDE);
     initCommonControls();
 }

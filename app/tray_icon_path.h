@@ -1,0 +1,10 @@
+// Where the notification-area icon is read from. Window-free.
+#pragma once
+#include <cstddef>
+
+// The icon file's buffer: the size the icon path has always been built in.
+constexpr size_t kTrayIconPathSize = 255;
+
+// Builds programDir + "\orbiqaIco.ICO" into path. A folder too long for the buffer gives
+// false and an empty path, never a cut one that could name some other file.
+bool buildTrayIconPath(const char* programDir, char* path, size_t size);
