@@ -114,16 +114,6 @@ TEST_F(Tray, IconFromTheProgramFolderAndAMenuBuiltOnce)
     EXPECT_EQ(GetMenuDefaultItem(trayMenu, TRUE, 0), 0u) << "Options... is the bold default";
 }
 
-TEST_F(Tray, FolderTooLongForTheIconPathGivesAnIconWithoutImage)
-{
-    removeTrayIcon();
-    memset(programDir, 'd', sizeof programDir - 1);
-    programDir[sizeof programDir - 1] = '\0';
-    initTray();
-    EXPECT_EQ(trayIcon, nullptr);
-    EXPECT_TRUE(trayIconPresent()) << "the entry is still added";
-}
-
 TEST_F(Tray, IconComesBackWhenTheShellRestartsAndGoesAtExit)
 {
     ASSERT_NE(taskbarCreatedMessage, 0u);
