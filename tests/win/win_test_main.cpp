@@ -11,6 +11,15 @@ std::string distDir()
     return ORBIQA_DIST_DIR;
 }
 
+void ensureShellWindows()
+{
+    static bool created = false;
+    if (created)
+        return;
+    created = true;
+    createShellWindows(SW_HIDE);
+}
+
 static int WINAPI recordMessageBox(HWND, LPCSTR text, LPCSTR caption, UINT)
 {
     recordedMessages.push_back({text ? text : "", caption ? caption : ""});
