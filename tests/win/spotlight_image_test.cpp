@@ -201,18 +201,3 @@ TEST_F(SpotlightImageLoad, FilesTheStampWouldMisreadLoadAsNothing)
             << c.what;
     }
 }
-
-TEST_F(SpotlightImageLoad, NoShapeChosenOrPathTooLongLoadsNothing)
-{
-    setProgramDir(distDir());
-    loadSpotlightImage();
-    ASSERT_NE(spotlightImage.bitmap, nullptr);
-    optionValues[shapeCircle] = 9999;
-    loadSpotlightImage();
-    expectEmpty("no shape");
-
-    optionValues[shapeCircle] = 1;
-    setProgramDir(distDir() + "\\" + std::string(240, 'x'));
-    loadSpotlightImage();
-    expectEmpty("path too long");
-}
