@@ -1,0 +1,101 @@
+// The per-move path with the real spotlight masks: restore the previous stamp and stamp
+// at the new place, next to a plain row-by-row copy of one rectangle of the same size.
+#include "overlay/surface.h"
+
+#include "../tools/asset_images.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+struct Screen {
+    std::vector<uint32_t> pixels;
+    SurfacePixels view;
+    Screen(int width, int height) : pixels(size_t(width) * size_t(height)), view{pixels.data(), width, height}
+    {
+    }
+};
+
+// A generated mask in the form the program loads it: 24-bit rows, bottom row first.
+struct Mask {
+    int width, height, stride;
+    std::vector<uint8_t> bits;
+    explicit Mask(const assets::SpotlightKind& kind)
+    {
+        assets::Image image = assets::makeSpotlight(kind);
+        width = image.width;
+        height = image.height;
+        stride = (3 * width + 3) & ~3;
+        bits.assign(size_t(stride) * size_t(height), 0);
+        for (int row = 0; row < height; ++row)
+            for (int column = 0; column < width; ++column) {
+                const uint8_t* pixel = &image.bgra[(size_t(height - 1 - row) * size_t(width) + column) * 4];
+                memcpy(&bits[size_t(row) * stride + 3 * column], pixel, 3);
+            }
+    }
+    MaskImage image() const { return {bits.data(), width, height, stride}; }
+};
+
+constexpr int kMasks = 5;
+const assets::SpotlightKind kKinds[kMasks] = {
+    {assets::SpotShape::Circle, assets::SpotSize::Small, false},
+    {assets::SpotShape::Circle, assets::SpotSize::Medium, false},
+    {assets::SpotShape::Circle, assets::SpotSize::Large, false},
+    {assets::SpotShape::Circle, assets::SpotSize::ExtraLarge, false},
+    {assets::SpotShape::Rect, assets::SpotSize::Large, true},
+};
+const char* const kKindNames[kMasks] = {"circleSmall", "circleMedium", "circleLarge", "circleExtraLarge",
+                                        "rectLargeBlur"};
+
+// One cursor move of one pixel, as the timer does while the mouse moves.
+void spotlightMove(benchmark::State& state, int kind, int screenWidth, int screenHeight)
+{
+    Screen screen(screenWidth, screenHeight);
+    fillSurface(screen.view, dimPixel(175));
+    Mask mask(kKinds[kind]);
+    StampPos last = {screenWidth / 2, screenHeight / 2};
+    int x = screenWidth / 2;
+    for (auto _ : state) {
+        x = x == screenWidth / 2 ? screenWidth / 2 + 1 : screenWidth / 2;
+        drawStamp(screen.view, mask.image(), last, x, screenHeight / 2, 0, 0, 0, 175);
+        benchmark::DoNotOptimize(screen.pixels.data());
+    }
+    state.SetLabel(std::to_string(mask.width) + "x" + std::to_string(mask.height));
+}
+
+// The floor: copying one mask-sized rectangle of surface pixels, row by row.
+void rectangleCopy(benchmark::State& state, int kind, int screenWidth, int screenHeight)
+{
+    Screen screen(screenWidth, screenHeight);
+    Mask mask(kKinds[kind]);
+    std::vector<uint32_t> source(size_t(mask.width) * size_t(mask.height), dimPixel(175));
+    for (auto _ : state) {
+        for (int row = 0; row < mask.height; ++row)
+            memcpy(&screen.pixels[size_t(screenHeight / 2 + row) * size_t(screenWidth) +
+                                  size_t(screenWidth / 2)],
+                   &source[size_t(row) * size_t(mask.width)], size_t(mask.width) * 4);
+        benchmark::DoNotOptimize(screen.pixels.data());
+    }
+    state.SetLabel(std::to_string(mask.width) + "x" + std::to_string(mask.height));
+}
+
+void registerAll()
+{
+    const int screens[2][2] = {{1920, 1080}, {3840, 2160}};
+    for (auto& screen : screens)
+        for (int kind = 0; kind < kMasks; ++kind) {
+            std::string suffix = std::string("/") + kKindNames[kind] + "/" + std::to_string(screen[0]) + "x" +
+                                 std::to_string(screen[1]);
+            benchmark::RegisterBenchmark(("spotlightMove" + suffix).c_str(), spotlightMove, kind, screen[0],
+                                         screen[1]);
+            benchmark::RegisterBenchmark(("rectangleCopy" + suffix).c_str(), rectangleCopy, kind, screen[0],
+                                         screen[1]);
+        }
+}
+
+const int registered = (registerAll(), 0);
+
+} // namespace
