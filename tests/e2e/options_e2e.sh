@@ -76,3 +76,22 @@ e2e_wait_until 30 "the options window to close" options_hidden
 [ "$(cat "$(e2e_settings_file)")" = "$before" ] || e2e_fail "Cancel changed the settings file"
 e2e_orbiqa_running || e2e_fail "Orbiqa ended by itself"
 e2e_pass "Cancel writes nothing"
+
+# --- The preview: centred, its lowest row 30 px above the bottom of the screen. Under
+# Wine a compositor draws the overlay black while a normal window is mapped above it, so
+# the options window is unmapped at the X level (Wine keeps it open) to see the preview.
+open_options
+xdotool mousemove 1200 100 # away from the preview: the cursor is in the screenshot
+xdotool windowunmap "$OPTIONS"
+# The default large circle is 300 px across in a 304 px image: x 490-789, y 466-769.
+# Nothing but the root (grey 128) lies beneath: lit reads 128, dimmed 128 * 80 / 255.
+preview_shown() { e2e_pixel_near 640 618 128 6; }
+e2e_wait_until 30 "the preview spotlight" preview_shown
+for point in "500 618 128" "779 618 128" "640 476 128" "640 759 128" \
+             "470 618 40" "809 618 40" "640 446 40" "640 785 40"; do
+  set -- $point
+  value=$(e2e_pixel "$1" "$2")
+  [ "$value" -ge $(($3 - 8)) ] && [ "$value" -le $(($3 + 8)) ] || e2e_fail "preview pixel ($1, $2) is $value, not about $3"
+done
+[ -n "${ORBIQA_DOC_IMAGES:-}" ] && cp "$E2E_WORK/last.png" "$ORBIQA_DOC_IMAGES/options-preview.png"
+e2e_pass "the preview spotlight is centred near the bottom of the dimmed screen"
