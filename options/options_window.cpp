@@ -174,8 +174,10 @@ INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
             showSelectedPage();
         break;
     case WM_COMMAND:
-        // Clicks only: list notifications carry a code of their own.
-        if (HIWORD(wParam) == BN_CLICKED)
+        // Clicks only: list notifications carry a code of their own. IDCANCEL is no button
+        // of ours but the dialog manager's echo of the close box, which has already thrown
+        // the changes away; reading the controls again would undo that reload.
+        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) != IDCANCEL)
             onButton(LOWORD(wParam));
         break;
     case WM_CLOSE: discardChanges(); break;
