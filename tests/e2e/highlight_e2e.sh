@@ -13,40 +13,29 @@ readonly TOLERANCE=8
 # The swept rectangle: columns LEFT..RIGHT-1, rows TOP..BOTTOM-1.
 readonly LEFT=300 TOP=200 RIGHT=700 BOTTOM=500
 
-# Red and blue (0-255) of pixels of the last screenshot, one "R B" line per "X,Y" given.
-pixels() {
-  local format="" point
-  for point in "$@"; do
-    format+="%[fx:int(255*p{$point}.r+0.5)] %[fx:int(255*p{$point}.b+0.5)]\n"
-  done
-  "$CONVERT" "$E2E_WORK/last.png" -format "$format" info:
-}
-keep_screenshot() {
-  if [ -n "${ORBIQA_E2E_SCREENSHOTS:-}" ]; then cp "$E2E_WORK/last.png" "$ORBIQA_E2E_SCREENSHOTS/$1"; fi
-}
+keep_screenshot() { [ -z "${ORBIQA_E2E_SCREENSHOTS:-}" ] || cp "$E2E_WORK/last.png" "$ORBIQA_E2E_SCREENSHOTS/$1"; }
 near() { [ "$1" -ge $(($2 - TOLERANCE)) ] && [ "$1" -le $(($2 + TOLERANCE)) ]; }
-# The outline's light blue over the white sink, whether composited at its alpha of 20
-# (about 245, 248, 255) or drawn solid: blue clearly above red.
-bluish() { [ $(($2 - $1)) -ge 6 ]; }
-white() { near "$1" 255 && near "$2" 255; }
 
-# Checks pixels of a fresh screenshot: each argument is "X,Y:KIND", KIND one of bluish,
-# white, lit (near 255) or dim (near DIM).
+# Checks pixels of a fresh screenshot: each argument is "X,Y:KIND", KIND one of white, lit
+# (near 255), dim (near DIM) or bluish: the outline's light blue over the white sink,
+# whether composited at its alpha of 20 (about 245, 248, 255) or drawn solid.
 screen_shows() {
   # A window changing while it is read makes the capture fail: then look again.
   e2e_screenshot 2>/dev/null || return 1
-  local points=() kinds=() arg
-  for arg in "$@"; do points+=("${arg%%:*}"); kinds+=("${arg##*:}"); done
-  local i=0 r b
+  local format="" kinds=() arg r b i=0
+  for arg in "$@"; do
+    format+="%[fx:int(255*p{${arg%%:*}}.r+0.5)] %[fx:int(255*p{${arg%%:*}}.b+0.5)]\n"
+    kinds+=("${arg##*:}")
+  done
   while read -r r b; do
     case ${kinds[$i]} in
-      bluish) bluish "$r" "$b" || return 1 ;;
-      white) white "$r" "$b" || return 1 ;;
+      bluish) [ $((b - r)) -ge 6 ] || return 1 ;;
+      white) { near "$r" 255 && near "$b" 255; } || return 1 ;;
       lit) near "$r" 255 || return 1 ;;
       dim) near "$r" $DIM || return 1 ;;
     esac
     i=$((i + 1))
-  done < <(pixels "${points[@]}")
+  done < <("$CONVERT" "$E2E_WORK/last.png" -format "$format" info:)
 }
 
 # The outline from the anchor to the cursor, and nothing beyond its edges.
@@ -75,11 +64,10 @@ for attempt in 1 2 3; do
   e2e_key_down alt+F10
   e2e_move $((LEFT + 10)) $((TOP + 10))
   deadline=$((SECONDS + 5))
-  until outline_spans $((LEFT + 10)) $((TOP + 10)); do
-    [ $SECONDS -ge $deadline ] && break
-    sleep 0.2
+  until outline_spans $((LEFT + 10)) $((TOP + 10)) && anchored=yes; do
+    [ $SECONDS -lt $deadline ] && sleep 0.2 || break
   done
-  if outline_spans $((LEFT + 10)) $((TOP + 10)); then anchored=yes; break; fi
+  [ $anchored = yes ] && break
   e2e_key_up alt+F10
   e2e_wait_until 20 "the stray highlight" screen_shows "100,700:dim"
   e2e_click 100 700
@@ -101,11 +89,9 @@ e2e_wait_until 20 "the swept rectangle lit on the dimmed screen" highlight_shown
 keep_screenshot highlight.png
 e2e_pass "the release lights exactly the swept rectangle"
 
-# Presses on the lit rectangle are for the application beneath: the overlay's clear
-# pixels leave a hole in it, so the window system finds the application under the
-# pointer inside the rectangle and the overlay just outside. (Wine 8 then routes the
-# press by its own window order, which still puts the active overlay first, so a real
-# click there cannot be checked here.)
+# The overlay's clear pixels leave a hole in it: the window system finds the application
+# under the pointer inside the rectangle and the overlay just outside. (Wine 8 then routes
+# a press by its own window order, overlay first, so a real click cannot be checked here.)
 window_under() { xdotool mousemove "$1" "$2" getmouselocation --shell | sed -n 's/^WINDOW=//p'; }
 hole_matches_highlight() {
   [ "$(window_under $LEFT $TOP)" = "$E2E_SINK_WINDOW" ] &&
@@ -123,27 +109,21 @@ e2e_wait_until 20 "the screen to undim" screen_shows "100,700:white" "$((LEFT - 
 [ "$(e2e_click_count)" -eq "$clicks" ] || e2e_fail "the click on the dimmed area reached the application"
 e2e_pass "a click on the dimmed area undims the screen"
 
-# The tray: the icon sits in the first cell of Wine's tray window, below its caption.
-tray=$(xdotool search --name "Wine System Tray" | head -n1)
-eval "$(xdotool getwindowgeometry --shell "$tray")"
+# The tray: the icon sits in the first cell of Wine's tray window, below its caption. The
+# menu is the program's visible window that is neither full-screen nor a 1x1 helper.
+eval "$(xdotool getwindowgeometry --shell "$(xdotool search --name "Wine System Tray" | head -n1)")"
 xdotool mousemove $((X + 12)) $((Y + HEIGHT - 13)) click 3
-# The menu: a visible window of the program, neither full-screen nor a 1x1 helper.
 menu_geometry() {
   local window WIDTH HEIGHT X Y SCREEN WINDOW
   for window in $(xdotool search --onlyvisible --class orbiqa.exe 2>/dev/null); do
     eval "$(xdotool getwindowgeometry --shell "$window")"
-    if [ "$WIDTH" -gt 1 ] && [ "$WIDTH" -lt 1280 ]; then
-      echo "$WIDTH $HEIGHT $X $Y"
-      return 0
-    fi
+    if [ "$WIDTH" -gt 1 ] && [ "$WIDTH" -lt 1280 ]; then echo "$WIDTH $HEIGHT $X $Y" && return 0; fi
   done
   return 1
 }
-menu_shown() { menu_geometry >/dev/null; }
-e2e_wait_until 20 "the tray menu" menu_shown
+e2e_wait_until 20 "the tray menu" menu_geometry >/dev/null
 read -r width height x y <<<"$(menu_geometry)"
-keep_screenshot_of_menu() { if [ -n "${ORBIQA_E2E_SCREENSHOTS:-}" ]; then e2e_screenshot "$ORBIQA_E2E_SCREENSHOTS/tray-menu.png"; fi; }
-keep_screenshot_of_menu
+[ -z "${ORBIQA_E2E_SCREENSHOTS:-}" ] || e2e_screenshot "$ORBIQA_E2E_SCREENSHOTS/tray-menu.png"
 # "Exit" is the second of two items of equal height.
 xdotool mousemove $((x + width / 2)) $((y + height * 3 / 4)) click 1
 code=$(e2e_wait_orbiqa_exit 20)

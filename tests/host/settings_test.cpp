@@ -42,36 +42,10 @@ TEST(Defaults, WriteExactlyTheTwentyFourDefaultLines)
 {
     setDefaultValues();
     EXPECT_EQ(saveText(optionValues), kDefaultFile);
-    EXPECT_EQ(optionValues[spotlightComboKey], kNoValue);
-    EXPECT_EQ(optionValues[1], kNoValue);
-    EXPECT_EQ(optionValues[1999], kNoValue);
 }
 
-TEST(SettingsNumber, ParsesLikeTheOldReader)
-{
-    struct {
-        const char* text;
-        int32_t value;
-    } cases[] = {
-        {"175", 175},
-        {"  \t\v\f\r\n42", 42},
-        {"+7", 7},
-        {"-1", -1},
-        {"", 0},
-        {"abc", 0},
-        {"12abc", 12},
-        {"--5", 0},
-        {"- 5", 0},
-        {"2147483647", 2147483647},
-        {"2147483648", INT32_MIN},
-        {"4294967297", 1},
-        {"-2147483648", INT32_MIN},
-        {"99999999999999999999", 1661992959},
-    };
-    for (auto c : cases)
-        EXPECT_EQ(parseSettingsNumber(c.text), c.value) << c.text;
-}
-
+// Numbers read the forgiving way the file always was: leading blanks, one sign, digits up
+// to the first non-digit, 32-bit wrap-around, then the low 16 bits.
 TEST(SettingsLoad, AppliesLinesByTheFileRules)
 {
     struct {
@@ -79,20 +53,23 @@ TEST(SettingsLoad, AppliesLinesByTheFileRules)
         int key;
         int16_t expected;
     } cases[] = {
-        {"1009=0\n", runAtStartup, 0},
-        {"1009 = 0\n", runAtStartup, 0}, // the key ends at the first non-digit
+        {"1009 = 0\n", runAtStartup, 0},
+        {"2= \t+7\n", opacity, 7},
+        {"2=12abc\n", opacity, 12},
+        {"2=--5\n", opacity, 0},
+        {"2=- 5\n", opacity, 0},
         {"2=-1\n", opacity, -1},
-        {"2=65536\n", opacity, 0}, // reduced modulo 65536
+        {"2=65536\n", opacity, 0},
         {"2=32768\n", opacity, -32768},
         {"2=98303\n", opacity, 32767},
-        {"2=4294967471\n", opacity, 175}, // 32-bit wrap first, then 16 bits
-        {"5=7\n", 5, 7},
+        {"2=4294967471\n", opacity, 175},
+        {"2=99999999999999999999\n", opacity, -1},
         {"1009=9999\n", runAtStartup, kNoValue},
         {"2=100\n2=200\n", opacity, 200}, // later lines win
         {"2=100\r\n2=50\r\n", opacity, 50},
+        {"1009=0\r\n", runAtStartup, 0},
         {"=5\n", optionsPage, 5}, // no digits read as key 0
         {"1999=3", 1999, 3},      // last line without a line end
-        {"2=abc\n", opacity, 0},
     };
     for (auto c : cases) {
         setDefaultValues();
@@ -113,9 +90,8 @@ TEST(SettingsLoad, IgnoresWhatItCannotPlace)
 TEST(SettingsLoad, LongLinesAreReadInChunksOfTheBuffer)
 {
     // 359 characters fill one read; the rest of the line is read as a line of its own.
-    std::string padding(359 - 2, ' ');
     setDefaultValues();
-    loadText("2=" + padding + "1009=0\n", optionValues);
+    loadText("2=" + std::string(359 - 2, ' ') + "1009=0\n", optionValues);
     EXPECT_EQ(optionValues[opacity], 0) << "the value starts past the first read";
     EXPECT_EQ(optionValues[runAtStartup], 0) << "the tail is a line of its own";
 
@@ -124,56 +100,17 @@ TEST(SettingsLoad, LongLinesAreReadInChunksOfTheBuffer)
     EXPECT_EQ(optionValues[opacity], 9);
 }
 
-TEST(SettingsLoad, LfAndCrLfFilesReadTheSame)
-{
-    std::string crlf;
-    for (const char* p = kDefaultFile; *p; ++p) {
-        if (*p == '\n')
-            crlf += '\r';
-        crlf += *p;
-    }
-    int16_t fromLf[kOptionCount], fromCrLf[kOptionCount];
-    for (auto& v : fromLf)
-        v = -5;
-    memcpy(fromCrLf, fromLf, sizeof fromLf);
-    loadText(kDefaultFile, fromLf);
-    loadText(crlf, fromCrLf);
-    EXPECT_EQ(memcmp(fromLf, fromCrLf, sizeof fromLf), 0);
-    EXPECT_EQ(fromLf[opacity], 175);
-    EXPECT_EQ(fromLf[3], -5) << "entries that no line names keep their value";
-}
-
-TEST(SettingsSave, RoundTripWritesAscendingKeysAndSkipsNoValue)
-{
-    setDefaultValues();
-    loadText("1211=1\n5=7\n2=-1\n1009=9999\n", optionValues);
-    std::string saved = saveText(optionValues);
-    EXPECT_NE(saved.find("2=-1\n5=7\n54=1\n"), std::string::npos) << saved;
-    EXPECT_EQ(saved.find("1009="), std::string::npos);
-    EXPECT_EQ(saved.substr(saved.size() - 7), "1211=1\n");
-
-    int16_t reloaded[kOptionCount];
-    for (auto& v : reloaded)
-        v = kNoValue;
-    loadText(saved, reloaded);
-    EXPECT_EQ(memcmp(reloaded, optionValues, sizeof reloaded), 0);
-}
-
 TEST(SettingsPaths, JoinsWithinTheBufferOrRefuses)
 {
     char settingsDir[kPathBufferSize];
     char fileOptions[kPathBufferSize];
     ASSERT_TRUE(buildSettingsPaths("C:\\Users\\ann\\AppData\\Roaming", settingsDir, fileOptions));
-    EXPECT_STREQ(settingsDir, "C:\\Users\\ann\\AppData\\Roaming\\Orbiqa\\");
     EXPECT_STREQ(fileOptions, "C:\\Users\\ann\\AppData\\Roaming\\Orbiqa\\Settings.dat");
 
     // The longest folder whose settings file and save file both still fit, and one more.
-    const size_t suffix = strlen("\\Orbiqa\\Settings.dat.new");
-    std::string longest(kPathBufferSize - 1 - suffix, 'a');
+    std::string longest(kPathBufferSize - 1 - strlen("\\Orbiqa\\Settings.dat.new"), 'a');
     EXPECT_TRUE(buildSettingsPaths(longest.c_str(), settingsDir, fileOptions));
-    EXPECT_EQ(strlen(fileOptions), kPathBufferSize - 1 - strlen(".new"));
-    std::string tooLong = longest + "a";
-    EXPECT_FALSE(buildSettingsPaths(tooLong.c_str(), settingsDir, fileOptions));
+    EXPECT_FALSE(buildSettingsPaths((longest + "a").c_str(), settingsDir, fileOptions));
     EXPECT_STREQ(settingsDir, "");
     EXPECT_STREQ(fileOptions, "");
     EXPECT_FALSE(buildSettingsPaths("", settingsDir, fileOptions));

@@ -12,15 +12,10 @@
 #include <shellapi.h>
 
 #include <cstdio>
-#include <string>
 
 namespace {
 
 int optionsRequests;
-void countOptionsRequest()
-{
-    ++optionsRequests;
-}
 
 // Whether the shell holds our icon: changing an icon that is not there fails.
 bool trayIconPresent()
@@ -32,49 +27,23 @@ bool trayIconPresent()
     return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
 }
 
-std::string menuText(int position)
-{
-    char text[64] = "";
-    GetMenuStringA(trayMenu, UINT(position), text, sizeof text, MF_BYPOSITION);
-    return text;
-}
-
-// What the timer does once the tray menu is open, and what it saw.
-enum class MenuAction { dismiss, chooseFirst, chooseSecond };
-MenuAction menuAction;
-bool menuSeen;
+// What the timer does in the open tray menu, with keys posted to it as the user's would
+// come: press Down this many times and then Return, or Escape when it is -1.
+int menuDowns;
+int menuTicks;
 RECT menuRect;
-int menuTimerTicks;
 
-HWND openMenuWindow()
-{
-    HWND menu = FindWindowA("#32768", nullptr);
-    return menu && IsWindowVisible(menu) ? menu : nullptr;
-}
-
-// Runs inside the menu's modal loop. Keys posted to the thread's queue drive the menu
-// as the user's keys would.
 void CALLBACK driveMenu(HWND, UINT, UINT_PTR, DWORD)
 {
-    // Never leave the test stuck in a menu that did not react.
-    if (++menuTimerTicks > 100) {
-        EndMenu();
-        return;
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (++menuTicks > 100) {
+        EndMenu(); // never leave the test stuck in a menu that did not react
+    } else if (!menuRect.right && menu && IsWindowVisible(menu)) {
+        GetWindowRect(menu, &menuRect);
+        for (int i = 0; i < menuDowns; ++i)
+            PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageA(menu, WM_KEYDOWN, menuDowns < 0 ? VK_ESCAPE : VK_RETURN, 0);
     }
-    HWND menu = openMenuWindow();
-    if (!menu || menuSeen)
-        return;
-    menuSeen = true;
-    GetWindowRect(menu, &menuRect);
-    switch (menuAction) {
-    case MenuAction::dismiss: EndMenu(); return;
-    case MenuAction::chooseFirst: PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0); break;
-    case MenuAction::chooseSecond:
-        PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-        PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
-        break;
-    }
-    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
 }
 
 class Tray : public testing::Test {
@@ -83,9 +52,7 @@ class Tray : public testing::Test {
     {
         ensureShellWindows();
         snprintf(programDir, sizeof programDir, "%s", distDir().c_str());
-        openOptionsFunction = countOptionsRequest;
-        optionsRequests = 0;
-        quitRequested = 0;
+        openOptionsFunction = [] { ++optionsRequests; };
         initTray();
     }
     void TearDown() override
@@ -98,83 +65,40 @@ class Tray : public testing::Test {
 
 } // namespace
 
-TEST_F(Tray, IconFromTheProgramFolderAndAMenuBuiltOnce)
+TEST_F(Tray, IconFromTheProgramFolderComesBackWhenTheShellRestarts)
 {
     EXPECT_NE(trayIcon, nullptr) << programDir;
-    EXPECT_TRUE(trayIconPresent());
-
-    const HMENU firstMenu = trayMenu;
-    initTray();
-    EXPECT_EQ(trayMenu, firstMenu);
-    ASSERT_EQ(GetMenuItemCount(trayMenu), 2);
-    EXPECT_EQ(menuText(0), "Options...");
-    EXPECT_EQ(GetMenuItemID(trayMenu, 0), kTrayOptionsCommand);
-    EXPECT_EQ(menuText(1), "Exit");
-    EXPECT_EQ(GetMenuItemID(trayMenu, 1), kTrayExitCommand);
-    EXPECT_EQ(GetMenuDefaultItem(trayMenu, TRUE, 0), 0u) << "Options... is the bold default";
-}
-
-TEST_F(Tray, IconComesBackWhenTheShellRestartsAndGoesAtExit)
-{
-    ASSERT_NE(taskbarCreatedMessage, 0u);
     ASSERT_TRUE(trayIconPresent());
-
-    // A restarted shell has lost the icon and announces itself.
     removeTrayIcon();
     ASSERT_FALSE(trayIconPresent());
     SendMessageA(overlayWindow, taskbarCreatedMessage, 0, 0);
     EXPECT_TRUE(trayIconPresent());
-
-    removeTrayIcon();
-    EXPECT_FALSE(trayIconPresent());
 }
 
-TEST_F(Tray, CallbackActsOnDoubleClickAndRightButtonOnly)
+// A double click opens the options; the right button opens the menu at the cursor, whose
+// first item opens the options and whose second asks the program to end.
+TEST_F(Tray, CallbackOpensTheOptionsOrTheMenuAndActsOnTheChoice)
 {
     struct {
-        LPARAM mouseMessage;
-        int optionsRequests;
+        UINT mouseMessage;
+        int menuDowns, optionsRequests, quitRequested;
     } cases[] = {
-        {WM_LBUTTONDBLCLK, 1}, {WM_LBUTTONDOWN, 0}, {WM_LBUTTONUP, 0},
-        {WM_RBUTTONUP, 0},     {WM_MOUSEMOVE, 0},   {WM_RBUTTONDBLCLK, 0},
+        {WM_LBUTTONDBLCLK, -1, 1, 0}, {WM_LBUTTONDOWN, -1, 0, 0}, {WM_RBUTTONUP, -1, 0, 0},
+        {WM_MOUSEMOVE, -1, 0, 0},     {WM_RBUTTONDOWN, -1, 0, 0}, {WM_RBUTTONDOWN, 1, 1, 0},
+        {WM_RBUTTONDOWN, 2, 0, 1},
     };
+    moveCursor(300, 200);
     for (auto c : cases) {
-        optionsRequests = 0;
-        EXPECT_EQ(SendMessageA(overlayWindow, kTrayCallbackMessage, kTrayIconId, c.mouseMessage), 0);
-        EXPECT_EQ(optionsRequests, c.optionsRequests) << c.mouseMessage;
-        EXPECT_EQ(quitRequested, 0) << c.mouseMessage;
-    }
-}
-
-TEST_F(Tray, RightButtonOpensTheMenuAtTheCursorAndActsOnTheChoice)
-{
-    struct {
-        MenuAction action;
-        int optionsRequests;
-        int quitRequested;
-        const char* what;
-    } cases[] = {
-        {MenuAction::dismiss, 0, 0, "dismissed"},
-        {MenuAction::chooseFirst, 1, 0, "Options..."},
-        {MenuAction::chooseSecond, 0, 1, "Exit"},
-    };
-    for (auto c : cases) {
-        SCOPED_TRACE(c.what);
-        optionsRequests = 0;
-        quitRequested = 0;
-        menuAction = c.action;
-        menuSeen = false;
-        menuTimerTicks = 0;
-        moveCursor(300, 200);
+        SCOPED_TRACE(testing::Message() << c.mouseMessage << ", " << c.menuDowns << " down");
+        optionsRequests = quitRequested = menuTicks = 0;
+        menuRect = {};
+        menuDowns = c.menuDowns;
         UINT_PTR timer = SetTimer(nullptr, 0, 50, driveMenu);
-
-        SendMessageA(overlayWindow, kTrayCallbackMessage, kTrayIconId, WM_RBUTTONDOWN);
+        EXPECT_EQ(SendMessageA(overlayWindow, kTrayCallbackMessage, kTrayIconId, c.mouseMessage), 0);
         KillTimer(nullptr, timer);
 
-        ASSERT_TRUE(menuSeen);
-        EXPECT_EQ(menuRect.left, 300);
-        EXPECT_EQ(menuRect.top, 200);
-        EXPECT_EQ(openMenuWindow(), nullptr) << "the menu closed";
+        const bool menuOpened = c.mouseMessage == WM_RBUTTONDOWN;
+        EXPECT_EQ(menuRect.left == 300 && menuRect.top == 200, menuOpened);
         EXPECT_EQ(optionsRequests, c.optionsRequests);
         EXPECT_EQ(quitRequested, c.quitRequested);
     }
