@@ -14,7 +14,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
@@ -31,41 +30,33 @@ class SpotlightTick : public testing::Test {
     void SetUp() override
     {
         ensureShellWindows();
-        setDefaultValues();
         snprintf(programDir, sizeof programDir, "%s", distDir().c_str());
+        reset();
         loadSpotlightImage();
         ASSERT_GT(spotlightImage.width, 0);
-        isOptsVisible = highlightActive = 0;
-        lastToggleTick = toggleGuardMs = 0;
-        ShowWindow(overlayWindow, SW_HIDE);
-        fillOverlay();
-        lastStampPos = {0, 0};
     }
-    void TearDown() override
+    void TearDown() override { reset(); }
+    void reset()
     {
         hold({});
         ShowWindow(overlayWindow, SW_HIDE);
-        isOptsVisible = highlightActive = 0;
-        setDefaultValues();
         settleWindows();
+        setDefaultValues();
+        isOptsVisible = highlightActive = 0;
+        lastToggleTick = toggleGuardMs = 0;
+        fillOverlay();
+        lastStampPos = {0, 0};
     }
-
-    // The keys that are down from the next tick on; all others are released now.
+    // Releases the keys held so far; these are pressed at every tick from now on.
     void hold(const std::vector<WORD>& keys)
     {
         for (WORD key : held)
-            if (std::find(keys.begin(), keys.end(), key) == keys.end())
-                setKey(key, false);
+            setKey(key, false);
         held = keys;
     }
     // Showing the overlay gives it the X keyboard focus, and Wine then sets every key to
     // what the X server says is down: none, since injected keys do not go through it. That
     // can come after the show returns, so a show waits for it before keys are pressed again.
-    void show()
-    {
-        ShowWindow(overlayWindow, SW_SHOW);
-        awaitKeyboardResync();
-    }
     void awaitKeyboardResync()
     {
         for (DWORD start = GetTickCount(); GetTickCount() - start < kResyncTimeoutMs; Sleep(5)) {
@@ -155,7 +146,8 @@ TEST_F(SpotlightTick, ShortcutIgnoredWhileOptionsOrHighlightShow)
         tick();
         EXPECT_FALSE(shown()) << optionsShowing;
 
-        show();
+        ShowWindow(overlayWindow, SW_SHOW);
+        awaitKeyboardResync();
         hold({});
         lastStampPos = {7, 7};
         lastCursorPos = {-1, -1};
