@@ -52,10 +52,6 @@ e2e_appdata_dir() {
 }
 e2e_settings_file() { echo "$(e2e_appdata_dir)/Orbiqa/Settings.dat"; }
 e2e_remove_settings() { rm -rf "$(e2e_appdata_dir)/Orbiqa"; }
-e2e_write_settings() {  # lines on stdin, written with CR LF like the program does
-  mkdir -p "$(e2e_appdata_dir)/Orbiqa"
-  sed 's/$/\r/' > "$(e2e_settings_file)"
-}
 
 e2e_start_focus_sink() {
   : > "$E2E_WORK/clicks.log"

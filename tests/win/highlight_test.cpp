@@ -3,7 +3,6 @@
 
 #include "app/app.h"
 #include "input/highlight.h"
-#include "input/spotlight_timer.h"
 #include "overlay/overlay_surface.h"
 #include "settings/option_table.h"
 
@@ -71,7 +70,7 @@ class Highlight : public testing::Test {
 
 // Swept each way in turn: the outline follows the sweep when switched on, the old
 // highlight stays until the release, which lights the rectangle between the first and the
-// last held positions; a click on the dimmed area ends it.
+// last held positions.
 TEST_F(Highlight, ReleaseLightsTheSweptRectangleWhicheverWayItWasSwept)
 {
     struct {
@@ -103,32 +102,16 @@ TEST_F(Highlight, ReleaseLightsTheSweptRectangleWhicheverWayItWasSwept)
         expectLitExactly(c.lit);
         previous = c.lit;
     }
-    SendMessageA(overlayWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
-    EXPECT_TRUE(highlightActive == 0 && !IsWindowVisible(overlayWindow));
-    EXPECT_EQ(alphaAt(700, 500), kDim) << "the surface is dimmed again";
-}
-
-TEST_F(Highlight, SpotlightShortcutLeavesAShowingHighlightAloneAndAClickOnTheOutlineEndsIt)
-{
-    ASSERT_TRUE(isOptionOn(holdMode));
-    heldStepAt(400, 300);
-    heldStepAt(640, 420);
-    releaseStep();
-    const StampPos stamped = lastStampPos;
-    // In hold mode a tick without the shortcut would hide the overlay, and one with it
-    // would stamp the spotlight at the cursor.
-    spotlightTick();
-    EXPECT_TRUE(IsWindowVisible(overlayWindow));
-    moveCursor(100, 100);
-    setKey(VK_MENU, true);
-    setKey(VK_F9, true);
-    spotlightTick();
-    EXPECT_TRUE(IsWindowVisible(overlayWindow));
-    EXPECT_TRUE(lastStampPos.x == stamped.x && lastStampPos.y == stamped.y);
-    expectLitExactly({400, 300, 640, 420});
-
-    SendMessageA(outlineWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
-    EXPECT_TRUE(highlightActive == 0 && !IsWindowVisible(overlayWindow));
+    // A click on the dimmed area ends it, and so does one on the outline window.
+    for (HWND clicked : {overlayWindow, outlineWindow}) {
+        heldStepAt(400, 300);
+        heldStepAt(640, 420);
+        releaseStep();
+        ASSERT_EQ(highlightActive, 1);
+        SendMessageA(clicked, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+        EXPECT_TRUE(highlightActive == 0 && !IsWindowVisible(overlayWindow));
+        EXPECT_EQ(alphaAt(500, 350), kDim) << "the surface is dimmed again";
+    }
 }
 
 } // namespace

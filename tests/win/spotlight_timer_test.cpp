@@ -1,3 +1,4 @@
+#include "injected_input.h"
 #include "win_test_support.h"
 
 #include "app/app.h"
@@ -13,238 +14,166 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <vector>
 
 namespace {
 
-constexpr WORD kF9 = VK_F9;
-constexpr DWORD kLongAgoMs = 10000;
 constexpr DWORD kResyncTimeoutMs = 5000;
+constexpr DWORD kLongGuardMs = 60000;
+const std::vector<WORD> kAltF9 = {VK_MENU, VK_F9};
 
 class SpotlightTick : public testing::Test {
   protected:
-    std::vector<WORD> keysDown;
+    std::vector<WORD> held;
 
     void SetUp() override
     {
         ensureShellWindows();
-        setDefaultValues();
         snprintf(programDir, sizeof programDir, "%s", distDir().c_str());
+        reset();
         loadSpotlightImage();
         ASSERT_GT(spotlightImage.width, 0);
-        isOptsVisible = 0;
-        highlightActive = 0;
-        lastToggleTick = 0;
-        toggleGuardMs = 0;
+    }
+    void TearDown() override { reset(); }
+    void reset()
+    {
+        hold({});
         ShowWindow(overlayWindow, SW_HIDE);
+        settleWindows();
+        setDefaultValues();
+        isOptsVisible = highlightActive = 0;
+        lastToggleTick = toggleGuardMs = 0;
         fillOverlay();
         lastStampPos = {0, 0};
     }
-    void TearDown() override
+    // Releases the keys held so far; these are pressed at every tick from now on.
+    void hold(const std::vector<WORD>& keys)
     {
-        releaseAll();
-        ShowWindow(overlayWindow, SW_HIDE);
-        isOptsVisible = 0;
-        highlightActive = 0;
-        setDefaultValues();
-        // The injected keys leave messages behind; they are meant for no one.
-        MSG message;
-        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-        }
+        for (WORD key : held)
+            setKey(key, false);
+        held = keys;
     }
-
-    void send(WORD key, bool down)
-    {
-        INPUT input = {};
-        input.type = INPUT_KEYBOARD;
-        input.ki.wVk = key;
-        input.ki.dwFlags = down ? 0 : KEYEVENTF_KEYUP;
-        SendInput(1, &input, sizeof input);
-    }
-    void press(std::initializer_list<WORD> keys)
-    {
-        for (WORD key : keys) {
-            send(key, true);
-            keysDown.push_back(key);
-        }
-    }
-    void release(WORD key)
-    {
-        send(key, false);
-        keysDown.erase(std::remove(keysDown.begin(), keysDown.end(), key), keysDown.end());
-    }
-    void releaseAll()
-    {
-        for (auto key = keysDown.rbegin(); key != keysDown.rend(); ++key)
-            send(*key, false);
-        keysDown.clear();
-    }
-    // Keys pressed here stay down until the overlay is shown: showing it gives it the X
-    // keyboard focus, and Wine then sets every key to what the X server says is down, which
-    // is none of them, since SendInput does not go through the server. That can happen
-    // after the show returns, so a test that shows the overlay with keys down waits for it
-    // here; tick() then presses the held keys again.
-    bool waitForKeyResync()
+    // Showing the overlay gives it the X keyboard focus, and Wine then sets every key to
+    // what the X server says is down: none, since injected keys do not go through it. That
+    // can come after the show returns, so a show waits for it before keys are pressed again.
+    void awaitKeyboardResync()
     {
         for (DWORD start = GetTickCount(); GetTickCount() - start < kResyncTimeoutMs; Sleep(5)) {
-            MSG message;
-            while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
-            }
-            if (std::none_of(keysDown.begin(), keysDown.end(),
-                             [](WORD key) { return (GetAsyncKeyState(key) & 0x8000) != 0; }))
-                return true;
+            settleWindows();
+            if (std::none_of(held.begin(), held.end(), [](WORD key) { return GetAsyncKeyState(key) < 0; }))
+                return;
         }
-        return false;
+        ADD_FAILURE() << "the keyboard was never reset after the overlay showed";
     }
     void tick()
     {
-        for (WORD key : keysDown)
-            send(key, true);
+        for (WORD key : held)
+            setKey(key, true);
+        const bool wasShown = shown();
         spotlightTick();
+        if (!wasShown && shown())
+            awaitKeyboardResync();
     }
     static bool shown() { return IsWindowVisible(overlayWindow) != 0; }
 };
 
 } // namespace
 
+// Shown while the whole shortcut is held, hidden as soon as either key is released.
 TEST_F(SpotlightTick, HoldModeShowsWhileHeldAndHidesOnRelease)
 {
-    struct Case {
+    struct {
         int16_t modifiers;
-        std::vector<WORD> keys;
+        std::vector<WORD> keys; // the last one is released
         bool shows;
     } cases[] = {
-        {kModAlt, {VK_MENU, kF9}, true},
-        {kModAlt, {VK_SHIFT, VK_MENU, kF9}, true}, // an extra modifier still counts
-        {kModAlt, {kF9}, false},
-        {kModAlt, {VK_MENU}, false},
-        {0, {kF9}, true},
-        {kModAlt | kModControl, {VK_MENU, kF9}, false},
+        {kModAlt, {VK_MENU, VK_F9}, true},
+        {kModAlt, {VK_F9, VK_MENU}, true},
+        {kModAlt, {VK_F9}, false},
+        {0, {VK_F9}, true},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << "modifiers " << c.modifiers << ", last key " << c.keys.back());
         optionValues[spotlightModifiers] = c.modifiers;
-        for (WORD key : c.keys)
-            press({key});
+        hold(c.keys);
         tick();
-        EXPECT_EQ(shown(), c.shows) << "modifiers " << c.modifiers << ", " << c.keys.size() << " keys";
-        if (shown()) {
-            ASSERT_TRUE(waitForKeyResync());
-        }
-        releaseAll();
+        EXPECT_EQ(shown(), c.shows);
         tick();
-        EXPECT_FALSE(shown()) << "still shown after release, modifiers " << c.modifiers;
-    }
-
-    // Releasing either key of the shortcut hides it.
-    optionValues[spotlightModifiers] = kModAlt;
-    for (WORD released : {WORD(VK_MENU), kF9}) {
-        press({VK_MENU, kF9});
+        EXPECT_EQ(shown(), c.shows);
+        hold(std::vector<WORD>(c.keys.begin(), c.keys.end() - 1));
         tick();
-        ASSERT_TRUE(shown());
-        ASSERT_TRUE(waitForKeyResync());
-        tick();
-        ASSERT_TRUE(shown());
-        release(released);
-        tick();
-        EXPECT_FALSE(shown()) << "released " << released;
-        releaseAll();
+        EXPECT_FALSE(shown());
     }
 }
 
+// Any entry but 1 means toggle mode. A press flips the overlay once; holding it flips
+// again only once the guard has passed, and a release changes nothing.
 TEST_F(SpotlightTick, ToggleModeFlipsOncePerAcceptedPress)
 {
     for (int16_t mode : {int16_t(0), kNoValue}) {
+        SCOPED_TRACE(mode);
         optionValues[holdMode] = mode;
-        lastToggleTick = 0;
-        toggleGuardMs = 0;
-        ShowWindow(overlayWindow, SW_HIDE);
-
-        press({VK_MENU, kF9});
-        tick(); // the first press is accepted at once
-        EXPECT_TRUE(shown()) << "mode " << mode;
+        lastToggleTick = toggleGuardMs = 0;
+        hold(kAltF9);
+        tick();
+        EXPECT_TRUE(shown());
         EXPECT_EQ(toggleGuardMs, 500u);
-        ASSERT_TRUE(waitForKeyResync());
-        for (int i = 0; i < 5; ++i)
-            tick(); // held, but within the guard
-        EXPECT_TRUE(shown()) << "flipped again within the guard, mode " << mode;
-        releaseAll();
+        toggleGuardMs = kLongGuardMs; // so that slow ticks stay within it
         tick();
-        EXPECT_TRUE(shown()) << "a release does not hide in toggle mode";
+        EXPECT_TRUE(shown()) << "flipped again within the guard";
+        hold({});
+        tick();
+        EXPECT_TRUE(shown()) << "hidden by a release";
 
-        press({VK_MENU, kF9});
-        lastToggleTick = GetTickCount(); // pressed again too soon
+        hold(kAltF9);
+        lastToggleTick = GetTickCount() - kLongGuardMs - 1;
         tick();
-        EXPECT_TRUE(shown()) << "mode " << mode;
-        lastToggleTick = GetTickCount() - kLongAgoMs; // held past the guard
-        tick();
-        EXPECT_FALSE(shown()) << "mode " << mode;
-        tick();
-        EXPECT_FALSE(shown()) << "flipped twice on one press";
-        releaseAll();
+        EXPECT_FALSE(shown()) << "not flipped once the guard passed";
+        hold({});
     }
 }
 
+// While the options window or a highlight is showing, the tick neither shows, hides nor
+// redraws the overlay.
 TEST_F(SpotlightTick, ShortcutIgnoredWhileOptionsOrHighlightShow)
 {
-    struct {
-        unsigned char optionsShowing, highlightOnScreen;
-    } cases[] = {{1, 0}, {0, 1}, {1, 1}};
-    for (auto c : cases) {
-        isOptsVisible = c.optionsShowing;
-        highlightActive = c.highlightOnScreen;
-        ShowWindow(overlayWindow, SW_HIDE);
-        press({VK_MENU, kF9});
+    for (bool optionsShowing : {true, false}) {
+        isOptsVisible = optionsShowing;
+        highlightActive = !optionsShowing;
+        hold(kAltF9);
         tick();
-        EXPECT_FALSE(shown()) << int(c.optionsShowing) << int(c.highlightOnScreen);
+        EXPECT_FALSE(shown()) << optionsShowing;
 
         ShowWindow(overlayWindow, SW_SHOW);
-        ASSERT_TRUE(waitForKeyResync());
-        releaseAll();
+        awaitKeyboardResync();
+        hold({});
         lastStampPos = {7, 7};
         lastCursorPos = {-1, -1};
         tick();
-        EXPECT_TRUE(shown()) << "hidden although the tick must leave it alone";
-        EXPECT_EQ(lastStampPos.x, 7) << "redrawn although the tick must leave it alone";
+        EXPECT_TRUE(shown()) << optionsShowing;
+        EXPECT_EQ(lastStampPos.x, 7) << "redrawn, options showing: " << optionsShowing;
+        ShowWindow(overlayWindow, SW_HIDE);
     }
-}
-
-// Moves the pointer once and waits until the system reports it there: a second move
-// soon after could be undone by the first one's late pointer event.
-bool placeCursor(int x, int y)
-{
-    SetCursorPos(x, y);
-    for (DWORD start = GetTickCount(); GetTickCount() - start < 5000; Sleep(10)) {
-        POINT cursor;
-        if (GetCursorPos(&cursor) && cursor.x == x && cursor.y == y)
-            return true;
-    }
-    return false;
 }
 
 TEST_F(SpotlightTick, RedrawsOnlyWhenTheCursorMoved)
 {
     const int width = spotlightImage.width, height = spotlightImage.height;
-    const int screenW = screenRect.right, screenH = screenRect.bottom;
-    ASSERT_TRUE(placeCursor(200, 300));
-    press({VK_MENU, kF9});
-
+    moveCursor(200, 300);
+    hold(kAltF9);
     lastCursorPos = {200, 300};
     tick();
     ASSERT_TRUE(shown());
     EXPECT_EQ(lastStampPos.x, 0) << "redrawn without a move";
-    ASSERT_TRUE(waitForKeyResync());
 
     lastCursorPos = {201, 300}; // as if drawn one pixel away
     tick();
-    ASSERT_TRUE(shown());
-    EXPECT_EQ(lastCursorPos.x, 200);
-    EXPECT_EQ(lastCursorPos.y, 300);
+    EXPECT_TRUE(lastCursorPos.x == 200 && lastCursorPos.y == 300);
     EXPECT_EQ(lastStampPos.x, 200 - width / 2);
-    EXPECT_EQ(lastStampPos.y, screenH - height / 2 - 300);
+    EXPECT_EQ(lastStampPos.y, screenHeight() - height / 2 - 300);
     // The pixel under the cursor is lit; one beside the spotlight stays dim.
-    const uint32_t* cursorRow = overlayPixels + size_t(screenH - 1 - 300) * size_t(screenW);
+    const uint32_t* cursorRow = overlayPixels + size_t(screenHeight() - 1 - 300) * size_t(screenWidth());
     EXPECT_EQ(cursorRow[200] >> 24, 0u);
     EXPECT_EQ(cursorRow[200 + width] >> 24, 175u);
 
