@@ -36,15 +36,13 @@ screen_shows() {
   done < <("$CONVERT" "$E2E_WORK/last.png" -format "$format" info:)
 }
 
-# The outline from the anchor to the cursor, and nothing beyond its edges.
-outline_spans() {  # RIGHT BOTTOM: the cursor (exclusive corner)
-  screen_shows "$LEFT,$TOP:bluish" "$(($1 - 1)),$(($2 - 1)):bluish" "$((LEFT - 1)),$TOP:white" \
-    "$LEFT,$((TOP - 1)):white" "$1,$(($2 - 1)):white" "$(($1 - 1)),$2:white" "100,700:white" "1000,100:white"
+# Inside and outside the edges of the rectangle from the anchor to RIGHT BOTTOM (exclusive).
+rect_shows() {  # RIGHT BOTTOM INSIDE OUTSIDE
+  screen_shows "$LEFT,$TOP:$3" "$(($1 - 1)),$(($2 - 1)):$3" "$((LEFT - 1)),$TOP:$4" "$LEFT,$((TOP - 1)):$4" \
+    "$1,$(($2 - 1)):$4" "$(($1 - 1)),$2:$4" "100,700:$4" "1000,100:$4"
 }
-highlight_shown() {
-  screen_shows "$LEFT,$TOP:lit" "$((RIGHT - 1)),$((BOTTOM - 1)):lit" "$((LEFT - 1)),$TOP:dim" \
-    "$LEFT,$((TOP - 1)):dim" "$RIGHT,$((BOTTOM - 1)):dim" "$((RIGHT - 1)),$BOTTOM:dim" "100,700:dim" "1000,100:dim"
-}
+outline_spans() { rect_shows "$1" "$2" bluish white; }
+highlight_shown() { rect_shows $RIGHT $BOTTOM lit dim; }
 
 e2e_start_focus_sink
 e2e_start_orbiqa
@@ -83,20 +81,6 @@ e2e_pass "the outline follows the sweep"
 e2e_key_up alt+F10
 e2e_wait_until 20 "the swept rectangle lit on the dimmed screen" highlight_shown
 e2e_pass "the release lights exactly the swept rectangle"
-
-# The overlay's clear pixels leave a hole in it: the window system finds the application
-# under the pointer inside the rectangle and the overlay just outside. (Wine 8 then routes
-# a press by its own window order, overlay first, so a real click cannot be checked here.)
-window_under() { xdotool mousemove "$1" "$2" getmouselocation --shell | sed -n 's/^WINDOW=//p'; }
-hole_matches_highlight() {
-  [ "$(window_under $LEFT $TOP)" = "$E2E_SINK_WINDOW" ] &&
-    [ "$(window_under $((RIGHT - 1)) $((BOTTOM - 1)))" = "$E2E_SINK_WINDOW" ] &&
-    [ "$(window_under $((LEFT - 1)) $TOP)" != "$E2E_SINK_WINDOW" ] &&
-    [ "$(window_under $RIGHT $((BOTTOM - 1)))" != "$E2E_SINK_WINDOW" ] &&
-    [ "$(window_under $((RIGHT - 1)) $BOTTOM)" != "$E2E_SINK_WINDOW" ]
-}
-e2e_wait_until 20 "the application beneath the lit rectangle, and only there" hole_matches_highlight
-e2e_pass "the lit rectangle lets the pointer through to the application beneath"
 
 clicks=$(e2e_click_count)
 e2e_click 100 700

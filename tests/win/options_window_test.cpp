@@ -3,7 +3,6 @@
 #include "win_test_support.h"
 
 #include "app/app.h"
-#include "input/highlight.h"
 #include "input/key_lists.h"
 #include "input/shortcut_keys.h"
 #include "input/shortcut_registration.h"
@@ -18,6 +17,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 namespace {
@@ -95,14 +95,6 @@ class OptionsWindow : public testing::Test {
         GetDlgItemTextA(mainPage, IDC_OPACITY_LABEL, text, sizeof text);
         return text;
     }
-    // Moves the thumb the way a drag does: the position changes, then the page hears of it.
-    static void dragTrackbar(int position)
-    {
-        SendDlgItemMessageA(mainPage, kTrackbar, TBM_SETPOS, TRUE, position);
-        SendMessageA(mainPage, WM_HSCROLL, MAKEWPARAM(TB_THUMBTRACK, position),
-                     LPARAM(GetDlgItem(mainPage, kTrackbar)));
-    }
-    static constexpr int kTrackbar = IDC_OPACITY_TRACKBAR;
 };
 
 } // namespace
@@ -128,10 +120,9 @@ TEST_F(OptionsWindow, EveryBoundControlRoundTrips)
         int16_t checked[kOptionCount] = {};
         int n = p;
         for (const Control& c : kButtons) {
-            const int id = c.id;
-            checked[id] =
-                c.radio ? id == patterns[p].shape || id == patterns[p].size || id == patterns[p].mode : n % 2;
-            optionValues[id] = checked[id] ? 1 : kOffValues[n++ % 4];
+            const auto& r = patterns[p];
+            checked[c.id] = c.radio ? c.id == r.shape || c.id == r.size || c.id == r.mode : n % 2;
+            optionValues[c.id] = checked[c.id] ? 1 : kOffValues[n++ % 4];
         }
         optionValues[opacity] = patterns[p].opacity;
         optionValues[spotlightKey] = patterns[p].spotlightKey;
@@ -141,9 +132,7 @@ TEST_F(OptionsWindow, EveryBoundControlRoundTrips)
             EXPECT_EQ(checkOf(*c.page, c.id), checked[c.id]) << "control " << c.id;
         EXPECT_EQ(labelText(), patterns[p].label);
 
-        for (const Control& c : kButtons)
-            optionValues[c.id] = kNoValue;
-        optionValues[opacity] = optionValues[spotlightKey] = optionValues[highlightKey] = kNoValue;
+        std::fill(optionValues, optionValues + kOptionCount, kNoValue);
         readDialog();
         for (const Control& c : kButtons)
             EXPECT_EQ(optionValues[c.id], checked[c.id]) << "control " << c.id;
@@ -153,77 +142,70 @@ TEST_F(OptionsWindow, EveryBoundControlRoundTrips)
     }
 }
 
-TEST_F(OptionsWindow, OkClaimsTheShortcutsSavesAndCloses)
-{
-    showOptions();
-    click(miscPage, IDC_SPOTLIGHT_CTRL); // CTRL+ALT+F9
-    click(miscPage, IDC_HIGHLIGHT_ALT);  // K alone
-    SendDlgItemMessageA(miscPage, IDC_HIGHLIGHT_KEY_LIST, CB_SELECTSTRING, WPARAM(-1), LPARAM("K"));
-    click(optionsWindow, IDC_OK_BUTTON);
-
-    EXPECT_TRUE(recordedMessages.empty());
-    EXPECT_TRUE(isOptsVisible == 0 && windowsShown() == 0);
-    EXPECT_TRUE(combinationTaken(kModControl | kModAlt, 0x78));
-    EXPECT_TRUE(combinationTaken(0, 'K'));
-    EXPECT_FALSE(combinationTaken(kModAlt, 0x79)) << "the old highlight shortcut is given back";
-    const std::string saved = readFile(fileOptions);
-    for (const char* line : {"54=3\r\n", "56=0\r\n", "57=75\r\n", "1064=1\r\n", "1068=0\r\n", "1069=75\r\n"})
-        EXPECT_NE(saved.find(line), std::string::npos) << line << " in\n" << saved;
-}
-
-TEST_F(OptionsWindow, ATakenShortcutKeepsTheWindowOpenAndWritesNothing)
+// A shortcut taken by the other one or by another registration keeps the window open and
+// writes nothing, and the next OK may try again: free shortcuts are then claimed, the old
+// ones given back, and the settings saved.
+TEST_F(OptionsWindow, OkRefusesTakenShortcutsAndSavesFreeOnes)
 {
     constexpr int kOtherProgramsId = 77;
-    for (bool takenElsewhere : {false, true}) {
-        SCOPED_TRACE(takenElsewhere ? "held by another registration" : "both shortcuts the same");
-        ASSERT_TRUE(!takenElsewhere || RegisterHotKey(outlineWindow, kOtherProgramsId, kModAlt, 0x79));
+    ASSERT_TRUE(RegisterHotKey(outlineWindow, kOtherProgramsId, kModAlt, 0x79));
+    showOptions();
+    click(mainPage, IDC_SIZE_SMALL); // a change that a save would write
+    for (const char* highlightKeyName : {"F9", "F10"}) {
+        SCOPED_TRACE(highlightKeyName);
         recordedMessages.clear();
-        showOptions();
-        click(mainPage, IDC_SIZE_SMALL);
-        const char* highlightKeyName = takenElsewhere ? "F10" : "F9";
         SendDlgItemMessageA(miscPage, IDC_HIGHLIGHT_KEY_LIST, CB_SELECTSTRING, WPARAM(-1),
                             LPARAM(highlightKeyName));
         click(optionsWindow, IDC_OK_BUTTON);
-
         ASSERT_EQ(recordedMessages.size(), 1u);
         EXPECT_EQ(recordedMessages[0].text, "One of the shortcut keys is already taken. Please change it.");
         EXPECT_EQ(recordedMessages[0].caption, "Quorvel");
         EXPECT_TRUE(isOptsVisible == 1 && windowsShown() == 2);
         EXPECT_EQ(readFile(fileOptions), kDefaultSettingsFile);
-        click(optionsWindow, IDC_CANCEL_BUTTON);
-        UnregisterHotKey(outlineWindow, kOtherProgramsId);
     }
+    UnregisterHotKey(outlineWindow, kOtherProgramsId);
+
+    recordedMessages.clear();
+    click(miscPage, IDC_SPOTLIGHT_CTRL); // CTRL+ALT+F9
+    click(miscPage, IDC_HIGHLIGHT_ALT);  // K alone
+    SendDlgItemMessageA(miscPage, IDC_HIGHLIGHT_KEY_LIST, CB_SELECTSTRING, WPARAM(-1), LPARAM("K"));
+    click(optionsWindow, IDC_OK_BUTTON);
+    EXPECT_TRUE(recordedMessages.empty());
+    EXPECT_TRUE(isOptsVisible == 0 && windowsShown() == 0);
+    EXPECT_TRUE(combinationTaken(kModControl | kModAlt, 0x78) && combinationTaken(0, 'K'));
+    EXPECT_FALSE(combinationTaken(kModAlt, 0x78)) << "the old spotlight shortcut is given back";
+    const std::string saved = readFile(fileOptions);
+    for (const char* line : {"54=3\r\n", "56=0\r\n", "57=75\r\n", "1064=1\r\n", "1068=0\r\n", "1069=75\r\n"})
+        EXPECT_NE(saved.find(line), std::string::npos) << line << " in\n" << saved;
 }
 
-// Showing ends a highlight and every change shows at once; Cancel and the close box throw
-// the changes away: table, controls and surface go back to the file.
+// Every change shows at once; Cancel and the close box throw the changes away: table,
+// controls, label and surface go back to the file.
 TEST_F(OptionsWindow, ChangesPreviewAtOnceAndCancelOrTheCloseBoxRestoreTheFile)
 {
     writeFile(fileOptions, std::string(kDefaultSettingsFile) + "2=130\r\n");
     loadOptions();
     for (bool closeBox : {false, true}) {
-        highlightActive = 1;
-        overlayPixels[0] = 0; // a lit pixel the highlight left
+        SCOPED_TRACE(closeBox ? "close box" : "Cancel");
         showOptions();
-        EXPECT_TRUE(isOptsVisible == 1 && windowsShown() == 2 && highlightActive == 0);
-        EXPECT_EQ(overlayPixels[0], dimPixel(130)) << "dimmed again for the preview";
-        dragTrackbar(4);
+        // As a drag moves the thumb: the position changes, then the page hears of it.
+        SendDlgItemMessageA(mainPage, IDC_OPACITY_TRACKBAR, TBM_SETPOS, TRUE, 4);
+        SendMessageA(mainPage, WM_HSCROLL, TB_THUMBTRACK, LPARAM(GetDlgItem(mainPage, IDC_OPACITY_TRACKBAR)));
         click(mainPage, IDC_SHAPE_THIN_RECT);
         click(miscPage, IDC_RUN_AT_STARTUP);
-        EXPECT_EQ(labelText(), "40% Opaque");
-        EXPECT_EQ(overlayPixels[0], dimPixel(100));
-        EXPECT_TRUE(optionValues[shapeThinRect] == 1 && optionValues[shapeCircle] == 0) << "an exclusive set";
-        EXPECT_EQ(optionValues[sizeLarge], 1) << "the size set is a group of its own";
+        EXPECT_TRUE(labelText() == "40% Opaque" && overlayPixels[0] == dimPixel(100));
+        EXPECT_TRUE(optionValues[shapeThinRect] == 1 && optionValues[shapeCircle] == 0 &&
+                    optionValues[sizeLarge] == 1)
+            << "the shapes are one exclusive set, the sizes another";
 
         if (closeBox)
             SendMessageA(optionsWindow, WM_CLOSE, 0, 0);
         else
             click(optionsWindow, IDC_CANCEL_BUTTON);
         settleWindows(); // runs the cancel click that the close box posts
-        EXPECT_TRUE(isOptsVisible == 0 && windowsShown() == 0) << closeBox;
-        EXPECT_TRUE(closeBox || optionValues[opacity] == 130) << "the file's value, not the thumb's";
-        EXPECT_EQ(overlayPixels[0], dimPixel(optionValues[opacity]));
-        EXPECT_TRUE(SendDlgItemMessageA(mainPage, kTrackbar, TBM_GETPOS, 0, 0) == 5 &&
+        EXPECT_TRUE(isOptsVisible == 0 && windowsShown() == 0);
+        EXPECT_TRUE(optionValues[opacity] == 130 && overlayPixels[0] == dimPixel(130));
+        EXPECT_TRUE(SendDlgItemMessageA(mainPage, IDC_OPACITY_TRACKBAR, TBM_GETPOS, 0, 0) == 5 &&
                     labelText() == "50% Opaque");
         EXPECT_TRUE(optionValues[shapeCircle] == 1 && checkOf(mainPage, IDC_SHAPE_CIRCLE) == 1 &&
                     checkOf(mainPage, IDC_SHAPE_THIN_RECT) == 0 &&
@@ -232,6 +214,8 @@ TEST_F(OptionsWindow, ChangesPreviewAtOnceAndCancelOrTheCloseBoxRestoreTheFile)
     EXPECT_TRUE(recordedMessages.empty());
 }
 
+// Every control shows its default and the preview its dimming, but nothing is saved
+// before OK, and Cancel goes back to the file.
 TEST_F(OptionsWindow, RestoreDefaultsResetsEveryControlButSavesNothing)
 {
     for (const Control& c : kButtons)
@@ -241,7 +225,6 @@ TEST_F(OptionsWindow, RestoreDefaultsResetsEveryControlButSavesNothing)
     saveOptions();
     const std::string saved = readFile(fileOptions);
     loadOptions();
-    SendMessageA(tabControl, TCM_SETCURFOCUS, 1, 0);
     showOptions();
     click(optionsWindow, IDC_RESTORE_DEFAULTS);
 
@@ -252,19 +235,16 @@ TEST_F(OptionsWindow, RestoreDefaultsResetsEveryControlButSavesNothing)
         EXPECT_EQ(shownValues[key], optionValues[key]) << key;
     for (const Control& c : kButtons)
         EXPECT_EQ(shownValues[c.id], optionValues[c.id]) << "control " << c.id;
-    EXPECT_EQ(labelText(), "70% Opaque");
-    EXPECT_EQ(overlayPixels[0], dimPixel(175)) << "the preview shows the default dimming";
-    EXPECT_EQ(readFile(fileOptions), saved) << "nothing is saved before OK";
-
+    EXPECT_TRUE(labelText() == "70% Opaque" && overlayPixels[0] == dimPixel(175));
+    EXPECT_EQ(readFile(fileOptions), saved);
     click(optionsWindow, IDC_CANCEL_BUTTON);
-    EXPECT_EQ(optionValues[opacity], 50) << "Cancel goes back to the file";
-    EXPECT_EQ(SendMessageA(tabControl, TCM_GETCURSEL, 0, 0), 1) << "the page shown stays, also after Cancel";
-    SendMessageA(tabControl, TCM_SETCURFOCUS, 0, 0);
+    EXPECT_EQ(optionValues[opacity], 50);
 }
 
-TEST(StartupEntry, RunValueFollowsTheSettingAndQuotesAFolderWithSpaces)
+// Set with the command for the program's folder, deleted when off; a folder that is not
+// known writes nothing rather than a command naming a file in a root.
+TEST(StartupEntry, RunValueFollowsTheSetting)
 {
-    const char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
     struct {
         const char* dir;
         int16_t setting;
@@ -272,7 +252,7 @@ TEST(StartupEntry, RunValueFollowsTheSettingAndQuotesAFolderWithSpaces)
     } cases[] = {
         {"C:\\Program Files\\X", 1, "\"C:\\Program Files\\X\\Orbiqa.exe\""},
         {"C:\\Program Files\\X", 2, ""},
-        {"", 1, ""}, // no folder known: no command that names a file in a root
+        {"", 1, ""},
     };
     for (auto c : cases) {
         snprintf(programDir, sizeof programDir, "%s", c.dir);
@@ -280,7 +260,8 @@ TEST(StartupEntry, RunValueFollowsTheSettingAndQuotesAFolderWithSpaces)
         updateStartupEntry();
         char data[512] = "";
         DWORD size = sizeof data;
-        RegGetValueA(HKEY_LOCAL_MACHINE, kRunKey, "Orbiqa", RRF_RT_REG_SZ, nullptr, data, &size);
+        RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Orbiqa",
+                     RRF_RT_REG_SZ, nullptr, data, &size);
         EXPECT_STREQ(data, c.value) << c.dir << " " << c.setting;
     }
 }
