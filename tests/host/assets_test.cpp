@@ -1,4 +1,4 @@
-#include "../../tools/asset_images.h"
+#include "tools/asset_images.h"
 
 #include <gtest/gtest.h>
 
