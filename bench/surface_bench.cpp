@@ -1,10 +1,13 @@
-// How long the surface work takes at common screen sizes, next to a plain memset of the
-// same memory: the fill runs on coarse events only, a move on every tick the cursor moves.
+// How long the surface work takes at common screen sizes. The fill runs on coarse events
+// only and is set against a memset of the same memory; a cursor move (restore the
+// previous stamp, stamp the real spotlight mask at the new place) runs on every tick the
+// cursor moves and is set against a row-by-row copy of one rectangle of the same size.
 #include "overlay/surface.h"
+
+#include "tools/asset_images.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cmath>
 #include <cstring>
 #include <vector>
 
@@ -18,21 +21,68 @@ struct Screen {
     }
 };
 
-// A soft disc like the large circle spotlight, 300 px across.
-struct DiscMask {
-    int size = 300;
-    int stride = (3 * size + 3) & ~3;
-    std::vector<uint8_t> bits = std::vector<uint8_t>(size_t(stride) * size);
-    DiscMask()
+// A generated mask in the form the program loads it: 24-bit rows, bottom row first.
+struct Mask {
+    int width, height, stride;
+    std::vector<uint8_t> bits;
+    explicit Mask(const assets::SpotlightKind& kind)
     {
-        for (int i = 0; i < size; ++i)
-            for (int j = 0; j < size; ++j) {
-                double d = std::hypot(i - size / 2.0, j - size / 2.0) / (size / 2.0);
-                bits[size_t(i) * stride + 3 * j] = d >= 1 ? 0 : uint8_t(255 * (1 - d * d));
+        assets::Image image = assets::makeSpotlight(kind);
+        width = image.width;
+        height = image.height;
+        stride = (3 * width + 3) & ~3;
+        bits.assign(size_t(stride) * size_t(height), 0);
+        for (int row = 0; row < height; ++row)
+            for (int column = 0; column < width; ++column) {
+                const uint8_t* pixel = &image.bgra[(size_t(height - 1 - row) * size_t(width) + column) * 4];
+                memcpy(&bits[size_t(row) * stride + 3 * column], pixel, 3);
             }
     }
-    MaskImage image() const { return {bits.data(), size, size, stride}; }
+    MaskImage image() const { return {bits.data(), width, height, stride}; }
 };
+
+constexpr int kMasks = 5;
+const assets::SpotlightKind kKinds[kMasks] = {
+    {assets::SpotShape::Circle, assets::SpotSize::Small, false},
+    {assets::SpotShape::Circle, assets::SpotSize::Medium, false},
+    {assets::SpotShape::Circle, assets::SpotSize::Large, false},
+    {assets::SpotShape::Circle, assets::SpotSize::ExtraLarge, false},
+    {assets::SpotShape::Rect, assets::SpotSize::Large, true},
+};
+const char* const kKindNames[kMasks] = {"circleSmall", "circleMedium", "circleLarge", "circleExtraLarge",
+                                        "rectLargeBlur"};
+
+// One cursor move of one pixel, as the timer does while the mouse moves.
+void spotlightMove(benchmark::State& state, int kind, int screenWidth, int screenHeight)
+{
+    Screen screen(screenWidth, screenHeight);
+    fillSurface(screen.view, dimPixel(175));
+    Mask mask(kKinds[kind]);
+    StampPos last = {screenWidth / 2, screenHeight / 2};
+    int x = screenWidth / 2;
+    for (auto _ : state) {
+        x = x == screenWidth / 2 ? screenWidth / 2 + 1 : screenWidth / 2;
+        drawStamp(screen.view, mask.image(), last, x, screenHeight / 2, 0, 0, 0, 175);
+        benchmark::DoNotOptimize(screen.pixels.data());
+    }
+    state.SetLabel(std::to_string(mask.width) + "x" + std::to_string(mask.height));
+}
+
+// The floor: copying one mask-sized rectangle of surface pixels, row by row.
+void rectangleCopy(benchmark::State& state, int kind, int screenWidth, int screenHeight)
+{
+    Screen screen(screenWidth, screenHeight);
+    Mask mask(kKinds[kind]);
+    std::vector<uint32_t> source(size_t(mask.width) * size_t(mask.height), dimPixel(175));
+    for (auto _ : state) {
+        for (int row = 0; row < mask.height; ++row)
+            memcpy(&screen.pixels[size_t(screenHeight / 2 + row) * size_t(screenWidth) +
+                                  size_t(screenWidth / 2)],
+                   &source[size_t(row) * size_t(mask.width)], size_t(mask.width) * 4);
+        benchmark::DoNotOptimize(screen.pixels.data());
+    }
+    state.SetLabel(std::to_string(mask.width) + "x" + std::to_string(mask.height));
+}
 
 void fillOverlayBench(benchmark::State& state)
 {
@@ -54,23 +104,23 @@ void memsetSurfaceBench(benchmark::State& state)
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(screen.pixels.size() * 4));
 }
 
-// One cursor move: restore the previous stamp and stamp at the new place.
-void spotlightMoveBench(benchmark::State& state)
+void registerAll()
 {
-    Screen screen(int(state.range(0)), int(state.range(1)));
-    fillSurface(screen.view, dimPixel(175));
-    DiscMask mask;
-    StampPos last = {1, 1};
-    int x = 100;
-    for (auto _ : state) {
-        x = x == 100 ? 101 : 100;
-        drawStamp(screen.view, mask.image(), last, x, 200, 0, 0, 0, 175);
-        benchmark::DoNotOptimize(screen.pixels.data());
-    }
+    const int screens[2][2] = {{1920, 1080}, {3840, 2160}};
+    for (auto& screen : screens)
+        for (int kind = 0; kind < kMasks; ++kind) {
+            std::string suffix = std::string("/") + kKindNames[kind] + "/" + std::to_string(screen[0]) + "x" +
+                                 std::to_string(screen[1]);
+            benchmark::RegisterBenchmark(("spotlightMove" + suffix).c_str(), spotlightMove, kind, screen[0],
+                                         screen[1]);
+            benchmark::RegisterBenchmark(("rectangleCopy" + suffix).c_str(), rectangleCopy, kind, screen[0],
+                                         screen[1]);
+        }
 }
+
+const int registered = (registerAll(), 0);
 
 } // namespace
 
 BENCHMARK(fillOverlayBench)->Args({1920, 1080})->Args({3840, 2160});
 BENCHMARK(memsetSurfaceBench)->Args({1920, 1080})->Args({3840, 2160});
-BENCHMARK(spotlightMoveBench)->Args({1920, 1080})->Args({3840, 2160});
