@@ -1,12 +1,4 @@
-# Cross-compiles for 64-bit Windows with Debian's MinGW-w64 (posix thread model,
-# which GoogleTest needs for std::mutex).
-set(CMAKE_SYSTEM_NAME Windows)
+# Cross-compiles for 64-bit Windows.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(ORBIQA_TRIPLET x86_64-w64-mingw32)
-set(CMAKE_C_COMPILER ${ORBIQA_TRIPLET}-gcc-posix)
-set(CMAKE_CXX_COMPILER ${ORBIQA_TRIPLET}-g++-posix)
-set(CMAKE_RC_COMPILER ${ORBIQA_TRIPLET}-windres)
-set(CMAKE_FIND_ROOT_PATH /usr/${ORBIQA_TRIPLET})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+include(${CMAKE_CURRENT_LIST_DIR}/mingw-w64.cmake)
