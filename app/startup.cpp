@@ -61,9 +61,10 @@ void createShellWindows(int showCommand)
                                     CW_USEDEFAULT, 0, nullptr, nullptr, appInstance, nullptr);
     SetLayeredWindowAttributes(outlineWindow, 0, kOutlineAlpha, LWA_ALPHA);
     SetWindowLongA(outlineWindow, GWL_STYLE, GetWindowLongA(outlineWindow, GWL_STYLE) & ~WS_CAPTION);
-    SetWindowPos(outlineWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED);
+    SetWindowPos(outlineWindow, HWND_TOP, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED | SWP_NOACTIVATE);
 
-    SetWindowPos(overlayWindow, nullptr, 0, 0, screenWidth(), screenHeight(), SWP_NOZORDER);
+    SetWindowPos(overlayWindow, nullptr, 0, 0, screenWidth(), screenHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(overlayWindow, showCommand);
     UpdateWindow(overlayWindow);
 

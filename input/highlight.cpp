@@ -28,9 +28,9 @@ static void placeOutline()
 {
     HighlightRect rect = rectOfCorners(screenPoint(dragAnchor), screenPoint(dragCurrent));
     SetWindowPos(outlineWindow, HWND_TOP, rect.left, rect.top, rect.width, rect.height,
-                 SWP_SHOWWINDOW | SWP_NOMOVE);
+                 SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOACTIVATE);
     SetWindowPos(outlineWindow, HWND_TOP, rect.left, rect.top, rect.width, rect.height,
-                 SWP_SHOWWINDOW | SWP_NOSIZE);
+                 SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 static void placeHighlight()
@@ -47,7 +47,7 @@ static void placeHighlight()
     fillOverlay();
     drawOverlay(overlayWindow, rect.left, surfaceRowOfBottom(screenHeight(), rect.top, rect.height), 1,
                 rect.width, rect.height);
-    ShowWindow(overlayWindow, SW_SHOW);
+    ShowWindow(overlayWindow, SW_SHOWNA);
     ShowWindow(outlineWindow, SW_HIDE);
     highlightActive = 1;
 }

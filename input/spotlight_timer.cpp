@@ -51,7 +51,7 @@ void spotlightTick()
 
     if (IsWindowVisible(overlayWindow) == 1 && isOptionOn(forceTopmost) && foreground != overlayWindow &&
         foreground != outlineWindow)
-        SetWindowPos(overlayWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        SetWindowPos(overlayWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     highlightSweepStep();
     if (highlightActive == 1)
@@ -62,15 +62,16 @@ void spotlightTick()
             ShowWindow(overlayWindow, SW_HIDE);
             return;
         }
-        // Showing activates the overlay; the user's window gets the foreground straight back.
-        ShowWindow(overlayWindow, SW_SHOW);
+        // The presentation keeps the keyboard: the overlay is shown without activation, so
+        // handing the foreground back changes nothing and stays only as a safeguard.
+        ShowWindow(overlayWindow, SW_SHOWNA);
         SetForegroundWindow(foreground);
     } else {
         DWORD now = GetTickCount();
         if (spotlightShortcutHeld() && toggleGuardPassed(now, lastToggleTick, toggleGuardMs)) {
             lastToggleTick = GetTickCount();
             toggleGuardMs = kToggleGuardMs;
-            ShowWindow(overlayWindow, IsWindowVisible(overlayWindow) ? SW_HIDE : SW_SHOW);
+            ShowWindow(overlayWindow, IsWindowVisible(overlayWindow) ? SW_HIDE : SW_SHOWNA);
         }
         if (!IsWindowVisible(overlayWindow))
             return;

@@ -75,8 +75,10 @@ void showOptions()
         highlightActive = 0;
         fillOverlay();
     }
-    ShowWindow(overlayWindow, SW_SHOW);
-    SetWindowPos(overlayWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+    // The overlay only dims behind the window; the options window itself takes the focus.
+    ShowWindow(overlayWindow, SW_SHOWNA);
+    SetWindowPos(overlayWindow, HWND_TOPMOST, 0, 0, 0, 0,
+                 SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
     SetWindowPos(optionsWindow, HWND_TOPMOST, optionsWindowX(screenWidth(), optionsWidth), kOptionsWindowY, 0,
                  0, SWP_NOSIZE | SWP_SHOWWINDOW);
     drawPreview();
