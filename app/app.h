@@ -34,7 +34,15 @@ LRESULT CALLBACK spotWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 bool startOrbiqa(HINSTANCE instance, int showCommand);
 
 // Registers the class and creates the two layered windows and the drawing resources.
-void createShellWindows(int showCommand);
+// Returns what could not be created, or null when everything was.
+const char* createShellWindows(int showCommand);
+
+// Held for the whole run: a second copy in this user session finds it and stops.
+extern HANDLE singleInstanceMutex;
+
+// Keeps DLLs planted beside the program from being loaded on its behalf: the system's
+// own DLLs come from the system folder only. The first call of the program.
+void restrictDllSearch();
 
 // Registers the trackbar and tab control classes, which the options window's templates
 // use; the dialogs cannot be created before this.

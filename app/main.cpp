@@ -3,6 +3,7 @@
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
 {
+    restrictDllSearch();
     // The command line is ignored: the settings file is the only configuration.
     if (!startOrbiqa(instance, showCommand))
         return 0;

@@ -2,6 +2,7 @@
 #include "app/tray.h"
 #include "input/key_lists.h"
 #include "input/shortcut_registration.h"
+#include "options/control_binding.h"
 #include "options/options_window.h"
 #include "overlay/overlay_surface.h"
 #include "overlay/spotlight_image.h"
@@ -9,6 +10,8 @@
 #include "settings/startup_entry.h"
 
 #include <commctrl.h>
+
+#include <cstdio>
 
 HINSTANCE appInstance;
 RECT screenRect;
@@ -28,6 +31,7 @@ void showMessage(const char* text, const char* caption)
     messageBoxFunction(nullptr, text, caption, MB_OK);
 }
 
+static constexpr char kNoticeCaption[] = "Quorvel";
 static constexpr DWORD kLayeredToolExStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
 static constexpr BYTE kOutlineAlpha = 20;
 static constexpr COLORREF kOutlineColour = RGB(121, 160, 253);
@@ -35,7 +39,7 @@ static constexpr int kVersionLabelId = 1046;
 static constexpr int kSpotlightKeyListId = 1067;
 static constexpr int kHighlightKeyListId = 1069;
 
-void createShellWindows(int showCommand)
+const char* createShellWindows(int showCommand)
 {
     blendFunction = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
 
@@ -48,12 +52,15 @@ void createShellWindows(int showCommand)
     windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
     windowClass.hbrBackground = CreateSolidBrush(kOutlineColour);
     windowClass.lpszClassName = kWindowClassName;
-    RegisterClassExA(&windowClass);
+    if (!RegisterClassExA(&windowClass))
+        return "the window class";
 
     GetWindowRect(GetDesktopWindow(), &screenRect);
 
     overlayWindow = CreateWindowExA(kLayeredToolExStyle, kWindowClassName, "", WS_OVERLAPPED, 0, 0,
                                     screenWidth(), screenHeight(), nullptr, nullptr, appInstance, nullptr);
+    if (!overlayWindow)
+        return "the overlay window";
     overlayDC = GetDC(overlayWindow);
 
     // With WS_VISIBLE and a default x, the system takes y as the show command: 0 hides it.
@@ -72,7 +79,9 @@ void createShellWindows(int showCommand)
     labelFont = CreateFontA(-MulDiv(10, GetDeviceCaps(overlayDC, LOGPIXELSY), 72), 0, 0, 0, 100, FALSE, FALSE,
                             FALSE, 0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                             DEFAULT_PITCH | FF_DONTCARE, "Arial Bold");
-    createOverlaySurface();
+    if (!createOverlaySurface())
+        return "the overlay surface";
+    return nullptr;
 }
 
 void initCommonControls()
@@ -81,26 +90,66 @@ void initCommonControls()
     InitCommonControlsEx(&classes);
 }
 
+void restrictDllSearch()
+{
+    // Only Windows 7 with KB2533623 and later have it; elsewhere the search stays as it was.
+    using SetDirectories = BOOL(WINAPI*)(DWORD);
+    auto setDefaultDllDirectories = reinterpret_cast<SetDirectories>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
+    if (setDefaultDllDirectories)
+        setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+}
+
+HANDLE singleInstanceMutex;
+
+// A named object decides at once and atomically, where looking for the options window
+// lets two quick starts both pass and lets any window of that title block the start.
+// The Local namespace makes it one copy per user session.
+static bool anotherCopyRunning()
+{
+    singleInstanceMutex = CreateMutexA(nullptr, FALSE, "Local\\Orbiqa.SingleInstance");
+    DWORD error = GetLastError();
+    if (singleInstanceMutex && error == ERROR_ALREADY_EXISTS) {
+        CloseHandle(singleInstanceMutex);
+        singleInstanceMutex = nullptr;
+        return true;
+    }
+    // Another user's copy in this session owns the name and keeps us out of it.
+    return !singleInstanceMutex && error == ERROR_ACCESS_DENIED;
+}
+
 bool startOrbiqa(HINSTANCE instance, int showCommand)
 {
     appInstance = instance;
 
-    // The options window exists, hidden or shown, for the whole life of a running copy.
-    if (FindWindowA(nullptr, kOptionsWindowTitle)) {
-        showMessage("Only one instance of Orbiqa can run at a time", "Quorvel");
+    if (anotherCopyRunning()) {
+        showMessage("Only one instance of Orbiqa can run at a time", kNoticeCaption);
         return false;
     }
 
-    createShellWindows(showCommand);
+    // Without these there would be no window and no icon: a program running on invisibly,
+    // with no way to reach or end it.
+    if (const char* missing = createShellWindows(showCommand)) {
+        char text[160];
+        snprintf(text, sizeof text, "Orbiqa could not start: %s could not be created.", missing);
+        showMessage(text, kNoticeCaption);
+        return false;
+    }
     initCommonControls();
     createOptionsWindow();
     fillKeyCombo(GetDlgItem(miscPage, kSpotlightKeyListId));
     fillKeyCombo(GetDlgItem(miscPage, kHighlightKeyListId));
     setDefaults();
     initPaths();
-    loadOptions();
-    // After the settings and programDir are known, so the Run value holds the real path.
-    updateStartupEntry();
+    // A settings file that cannot be read now leaves the program on its defaults, shown in
+    // the window too, so that the shortcuts and a later OK start from them; the Run value
+    // waits for settings that were really the user's.
+    if (loadOptions()) {
+        // After the settings and programDir are known, so the Run value holds the real path.
+        updateStartupEntry();
+    } else {
+        fillDialog();
+    }
     registerShortcuts();
     fillOverlay();
     initTray();

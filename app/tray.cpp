@@ -3,6 +3,7 @@
 #include "app/app.h"
 #include "app/tray_icon_path.h"
 #include "options/options_window.h"
+#include "res/resource.h"
 #include "settings/settings_file.h"
 
 #include <shellapi.h>
@@ -29,13 +30,44 @@ static NOTIFYICONDATAA trayRecord()
     return record;
 }
 
-void addTrayIcon()
+// At log-on the shell may not take icons yet; without the icon there is no way into
+// Options or Exit, so a failed add is tried again for a while.
+static constexpr UINT kTrayRetryMs = 2000;
+static constexpr int kTrayRetryAttempts = 15;
+static int trayRetriesLeft;
+
+static bool addTrayIconOnce()
 {
     NOTIFYICONDATAA record = trayRecord();
     record.uFlags = NIF_MESSAGE | NIF_ICON;
     record.uCallbackMessage = kTrayCallbackMessage;
     record.hIcon = trayIcon;
-    Shell_NotifyIconA(NIM_ADD, &record);
+    return Shell_NotifyIconA(NIM_ADD, &record);
+}
+
+void addTrayIcon()
+{
+    if (addTrayIconOnce())
+        return;
+    trayRetriesLeft = kTrayRetryAttempts;
+    SetTimer(overlayWindow, kTrayRetryTimerId, kTrayRetryMs, nullptr);
+}
+
+void retryTrayIcon()
+{
+    if (addTrayIconOnce() || --trayRetriesLeft <= 0)
+        KillTimer(overlayWindow, kTrayRetryTimerId);
+}
+
+// An elevated program does not receive the shell's broadcast from the user's ordinary
+// Explorer unless it lets the message through; looked up because Vista lacks the call.
+static void allowTaskbarCreated()
+{
+    using FilterFunction = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
+    auto changeFilter = reinterpret_cast<FilterFunction>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("user32.dll"), "ChangeWindowMessageFilterEx")));
+    if (changeFilter && taskbarCreatedMessage != 0)
+        changeFilter(overlayWindow, taskbarCreatedMessage, MSGFLT_ALLOW, nullptr);
 }
 
 void removeTrayIcon()
@@ -46,13 +78,18 @@ void removeTrayIcon()
 
 void initTray()
 {
-    // A missing or unreadable icon file is not reported: the entry goes in without an image.
     char iconPath[kTrayIconPathSize];
     trayIcon = nullptr;
     if (buildTrayIconPath(programDir, iconPath, sizeof iconPath))
         trayIcon = HICON(LoadImageA(appInstance, iconPath, IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
+    // An entry without an image is an invisible slot, the only way in lost: the program's
+    // own icon stands in for a missing or unreadable file.
+    if (!trayIcon)
+        trayIcon = HICON(LoadImageA(appInstance, MAKEINTRESOURCEA(IDI_APP_ICON), IMAGE_ICON,
+                                    GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
 
     taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
+    allowTaskbarCreated();
     addTrayIcon();
 
     if (trayMenu)

@@ -3,13 +3,21 @@
 #include "input/highlight.h"
 #include "input/spotlight_timer.h"
 
+static void onTimer(WPARAM timerId)
+{
+    if (timerId == kTrayRetryTimerId)
+        retryTrayIcon();
+    else
+        spotlightTick();
+}
+
 // One procedure serves both layered windows.
 LRESULT CALLBACK spotWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     // clang-format off
     switch (message) {
     case WM_DESTROY:           PostQuitMessage(0);      return 0;
-    case WM_TIMER:             spotlightTick();         return 0;
+    case WM_TIMER:             onTimer(wParam);         return 0;
     case WM_LBUTTONDOWN:       endHighlightOnClick();   return 0;
     case WM_HOTKEY:                                     return 0; // claimed only; keys are polled
     case kTrayCallbackMessage: onTrayCallback(lParam);  return 0;

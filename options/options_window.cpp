@@ -172,7 +172,8 @@ INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
         SendDlgItemMessageA(mainPage, IDC_OPACITY_CAPTION, WM_SETFONT, WPARAM(labelFont), FALSE);
         break;
     case WM_NOTIFY:
-        if (reinterpret_cast<NMHDR*>(lParam)->code == UINT(TCN_SELCHANGE))
+        // Any process can send this message; one without a header is not ours.
+        if (lParam && reinterpret_cast<NMHDR*>(lParam)->code == UINT(TCN_SELCHANGE))
             showSelectedPage();
         break;
     case WM_COMMAND:

@@ -16,7 +16,7 @@ SurfacePixels overlayView()
     return {overlayPixels, screenWidth(), screenHeight()};
 }
 
-void createOverlaySurface()
+bool createOverlaySurface()
 {
     // A header followed by one colour entry, as the section expects for BI_RGB.
     struct {
@@ -37,6 +37,7 @@ void createOverlaySurface()
     // Without a surface every drawing call below finds nothing to draw on and returns.
     overlayPixels = overlaySurface ? static_cast<uint32_t*>(bits) : nullptr;
     SelectObject(surfaceDC, overlaySurface);
+    return overlayPixels != nullptr;
 }
 
 void fillOverlay()

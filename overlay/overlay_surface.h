@@ -9,7 +9,8 @@ extern uint32_t* overlayPixels;
 extern StampPos lastStampPos;
 
 SurfacePixels overlayView();
-void createOverlaySurface();
+// False when the system could not provide the surface.
+bool createOverlaySurface();
 void fillOverlay();
 void drawOverlay(HWND window, int x, int y, int highlight, int width, int height);
 void drawPreview();

@@ -57,10 +57,14 @@ void initPaths()
     if (!buildSettingsPaths(appData, settingsDir, fileOptions))
         return;
 
-    if (FILE* existing = fopen(fileOptions, "r")) {
-        fclose(existing);
+    // Only a file that is not there makes a first run. One that exists but cannot be read
+    // right now (held by another program, no permission) is the user's settings: it is
+    // never written over with the defaults; the load that follows says it cannot read it.
+    if (GetFileAttributesA(fileOptions) != INVALID_FILE_ATTRIBUTES)
         return;
-    }
+    DWORD error = GetLastError();
+    if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
+        return;
     trace("First time opening tesselo");
     CreateDirectoryA(settingsDir, nullptr);
     saveOptions();
@@ -99,19 +103,20 @@ void saveOptions()
         showMessage("Could not write options file.", kSettingsErrorCaption);
 }
 
-void loadOptions()
+bool loadOptions()
 {
     // Refused paths: keep the defaults, but the controls must still show them.
     if (fileOptions[0] == '\0') {
         fillDialog();
-        return;
+        return true;
     }
     FILE* file = fopen(fileOptions, "r");
     if (!file) {
         showMessage("fileOptions could not be found.", kSettingsErrorCaption);
-        return;
+        return false;
     }
     readSettings(file, optionValues);
     fclose(file);
     fillDialog();
+    return true;
 }

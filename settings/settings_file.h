@@ -14,4 +14,5 @@ void initPaths();
 // is completely written.
 void saveOptions();
 // Reads the settings file into the table, then sets the options window's controls.
-void loadOptions();
+// False, after telling the user, when the file could not be read: nothing changed then.
+bool loadOptions();

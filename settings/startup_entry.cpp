@@ -11,20 +11,44 @@
 static constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run\\";
 static constexpr char kRunValueName[] = "Orbiqa";
 
+static bool setRunValue(HKEY root, const char* command)
+{
+    HKEY runKey;
+    LONG opened = root == HKEY_LOCAL_MACHINE ? RegOpenKeyExA(root, kRunKey, 0, KEY_ALL_ACCESS, &runKey)
+                                             : RegCreateKeyExA(root, kRunKey, 0, nullptr, 0, KEY_SET_VALUE,
+                                                               nullptr, &runKey, nullptr);
+    if (opened != ERROR_SUCCESS)
+        return false;
+    LONG set = RegSetValueExA(runKey, kRunValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(command),
+                              DWORD(strlen(command) + 1));
+    RegCloseKey(runKey);
+    return set == ERROR_SUCCESS;
+}
+
+static void deleteRunValue(HKEY root)
+{
+    HKEY runKey;
+    if (RegOpenKeyExA(root, kRunKey, 0, KEY_SET_VALUE, &runKey) != ERROR_SUCCESS)
+        return;
+    RegDeleteValueA(runKey, kRunValueName);
+    RegCloseKey(runKey);
+}
+
 void updateStartupEntry()
 {
-    // The machine-wide key needs administrator rights; without them nothing changes,
-    // and nothing is said.
-    HKEY runKey;
-    if (RegOpenKeyExA(HKEY_LOCAL_MACHINE, kRunKey, 0, KEY_ALL_ACCESS, &runKey) != ERROR_SUCCESS)
-        return;
+    // The machine-wide key needs administrator rights, which a program started as the
+    // user does not have under UAC; the user's own Run key then starts it just the same.
+    // Only one of the two holds the value, or the program would start twice at log-on.
     if (isOptionOn(runAtStartup)) {
         char command[kStartupCommandSize];
-        if (buildStartupCommand(programDir, command, sizeof command))
-            RegSetValueExA(runKey, kRunValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(command),
-                           DWORD(strlen(command) + 1));
-    } else {
-        RegDeleteValueA(runKey, kRunValueName);
+        if (!buildStartupCommand(programDir, command, sizeof command))
+            return;
+        if (setRunValue(HKEY_LOCAL_MACHINE, command))
+            deleteRunValue(HKEY_CURRENT_USER);
+        else
+            setRunValue(HKEY_CURRENT_USER, command);
+        return;
     }
-    RegCloseKey(runKey);
+    deleteRunValue(HKEY_LOCAL_MACHINE);
+    deleteRunValue(HKEY_CURRENT_USER);
 }

@@ -1,0 +1,139 @@
+// What keeps the user's settings, the way in through the tray and the start itself safe
+// when the world is not as expected.
+#include "file_helpers.h"
+#include "win_test_support.h"
+
+#include "app/app.h"
+#include "app/tray.h"
+#include "settings/option_table.h"
+#include "settings/settings_file.h"
+#include "settings/startup_entry.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+bool runValueIn(HKEY root)
+{
+    return RegGetValueA(root, kRunKey, "Orbiqa", RRF_RT_REG_SZ, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+}
+
+} // namespace
+
+TEST(StartSafety, AFileThatCannotBeReadIsNeverWrittenOver)
+{
+    setDefaults();
+    initPaths();
+    const std::string userFile = "2=100\r\n1009=0\r\n";
+    writeFile(fileOptions, userFile);
+    // Another program holds the file without sharing it.
+    HANDLE held = CreateFileA(fileOptions, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    recordedMessages.clear();
+    setDefaults();
+    initPaths();
+    EXPECT_FALSE(loadOptions());
+    CloseHandle(held);
+    EXPECT_EQ(readFile(fileOptions), userFile);
+    ASSERT_EQ(recordedMessages.size(), 1u);
+    EXPECT_EQ(recordedMessages[0].text, "fileOptions could not be found.");
+    EXPECT_EQ(optionValues[opacity], 175) << "the program runs on its defaults";
+    DeleteFileA(fileOptions);
+    RemoveDirectoryA(settingsDir);
+}
+
+TEST(StartSafety, WithoutTheIconFileTheTrayShowsTheProgramsIcon)
+{
+    ensureShellWindows();
+    char emptyFolder[MAX_PATH];
+    GetTempPathA(sizeof emptyFolder, emptyFolder);
+    snprintf(programDir, sizeof programDir, "%sorbiqa-no-icon", emptyFolder);
+    CreateDirectoryA(programDir, nullptr);
+    initTray();
+    EXPECT_NE(trayIcon, nullptr);
+    removeTrayIcon();
+    RemoveDirectoryA(programDir);
+}
+
+// HKLM stands in for a machine-wide key the user may not write: it is pointed at an
+// empty key, where the Run key cannot be opened. HKCU is pointed at a scratch key.
+TEST(StartSafety, WithoutRightsToTheMachineKeyTheUsersRunKeyStartsTheProgram)
+{
+    HKEY noMachineRun, scratchUser;
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\OrbiqaTest\\Machine", 0, nullptr, 0, KEY_ALL_ACCESS,
+                    nullptr, &noMachineRun, nullptr);
+    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\OrbiqaTest\\User", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
+                    &scratchUser, nullptr);
+    ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, noMachineRun), ERROR_SUCCESS);
+    ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, scratchUser), ERROR_SUCCESS);
+    snprintf(programDir, sizeof programDir, "C:\\Tools\\X");
+
+    optionValues[runAtStartup] = 1;
+    updateStartupEntry();
+    char command[MAX_PATH] = "";
+    DWORD size = sizeof command;
+    RegGetValueA(HKEY_CURRENT_USER, kRunKey, "Orbiqa", RRF_RT_REG_SZ, nullptr, command, &size);
+    EXPECT_STREQ(command, "C:\\Tools\\X\\Orbiqa.exe");
+    EXPECT_FALSE(runValueIn(HKEY_LOCAL_MACHINE));
+
+    optionValues[runAtStartup] = 0;
+    updateStartupEntry();
+    EXPECT_FALSE(runValueIn(HKEY_CURRENT_USER));
+
+    RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    RegCloseKey(noMachineRun);
+    RegCloseKey(scratchUser);
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\OrbiqaTest");
+}
+
+// A running copy is known by its named object alone: a window that merely bears the
+// options window's title no longer blocks the start, which then goes on until the first
+// thing it cannot create, and says so.
+TEST(StartSafety, OneCopyPerSessionAndAFailedStartSaysWhatFailed)
+{
+    ensureShellWindows(); // the class exists, so registering it again fails
+    HWND lookalike =
+        CreateWindowA("STATIC", "Orbiqa Options", 0, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    HWND overlayBefore = overlayWindow;
+
+    HANDLE running = CreateMutexA(nullptr, FALSE, "Local\\Orbiqa.SingleInstance");
+    recordedMessages.clear();
+    EXPECT_FALSE(startOrbiqa(GetModuleHandleA(nullptr), SW_HIDE));
+    ASSERT_EQ(recordedMessages.size(), 1u);
+    EXPECT_EQ(recordedMessages[0].text, "Only one instance of Orbiqa can run at a time");
+    EXPECT_EQ(recordedMessages[0].caption, "Quorvel");
+    CloseHandle(running);
+
+    recordedMessages.clear();
+    EXPECT_FALSE(startOrbiqa(GetModuleHandleA(nullptr), SW_HIDE));
+    ASSERT_EQ(recordedMessages.size(), 1u);
+    EXPECT_EQ(recordedMessages[0].text, "Orbiqa could not start: the window class could not be created.");
+    EXPECT_EQ(overlayWindow, overlayBefore);
+    CloseHandle(singleInstanceMutex);
+    DestroyWindow(lookalike);
+}
+
+// The system loads helpers such as this one by name, later, on the program's behalf; a
+// copy planted beside the program must not be the one it gets.
+TEST(StartSafety, DllsPlantedBesideTheProgramAreNotLoaded)
+{
+    char exe[MAX_PATH], system[MAX_PATH];
+    GetModuleFileNameA(nullptr, exe, sizeof exe);
+    std::string planted = std::string(exe, strrchr(exe, '\\') + 1) + "dwmapi.dll";
+    GetSystemDirectoryA(system, sizeof system);
+    ASSERT_TRUE(CopyFileA((std::string(system) + "\\dwmapi.dll").c_str(), planted.c_str(), FALSE));
+    restrictDllSearch();
+    HMODULE loaded = LoadLibraryA("dwmapi.dll");
+    char path[MAX_PATH] = "";
+    GetModuleFileNameA(loaded, path, sizeof path);
+    FreeLibrary(loaded);
+    DeleteFileA(planted.c_str());
+    EXPECT_EQ(_strnicmp(path, system, strlen(system)), 0) << path;
+}
