@@ -152,7 +152,6 @@ TEST(StartupCommand, QuotesOnlyAFolderWithBlanks)
     } cases[] = {
         {"C:\\Tools\\X", "C:\\Tools\\X\\Orbiqa.exe"},
         {"C:\\Program Files\\X", "\"C:\\Program Files\\X\\Orbiqa.exe\""},
-        {"C:\\Tab\there", "\"C:\\Tab\there\\Orbiqa.exe\""},
         {"C:\\", "C:\\\\Orbiqa.exe"}, // the root keeps its backslash, as the folder lookup leaves it
     };
     for (auto c : cases) {
