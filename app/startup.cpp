@@ -6,38 +6,24 @@
 #include "options/options_window.h"
 #include "overlay/overlay_surface.h"
 #include "overlay/spotlight_image.h"
+#include "res/resource.h"
 #include "settings/settings_file.h"
 #include "settings/startup_entry.h"
 
 #include <commctrl.h>
 
+#include "orbiqa_version.h"
+
 #include <cstdio>
 
-HINSTANCE appInstance;
-RECT screenRect;
-HWND overlayWindow;
-HWND outlineWindow;
-HDC overlayDC;
-HDC surfaceDC;
-HFONT labelFont;
-BLENDFUNCTION blendFunction;
-int optionsWidth;
 unsigned char quitRequested;
-
-MessageBoxFunction messageBoxFunction = MessageBoxA;
-
-void showMessage(const char* text, const char* caption)
-{
-    messageBoxFunction(nullptr, text, caption, MB_OK);
-}
 
 static constexpr char kNoticeCaption[] = "Quorvel";
 static constexpr DWORD kLayeredToolExStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
 static constexpr BYTE kOutlineAlpha = 20;
 static constexpr COLORREF kOutlineColour = RGB(121, 160, 253);
-static constexpr int kVersionLabelId = 1046;
-static constexpr int kSpotlightKeyListId = 1067;
-static constexpr int kHighlightKeyListId = 1069;
+static constexpr int kLabelFontPoints = 10;
+static constexpr int kPointsPerInch = 72;
 
 const char* createShellWindows(int showCommand)
 {
@@ -49,7 +35,7 @@ const char* createShellWindows(int showCommand)
     windowClass.style = CS_VREDRAW | CS_HREDRAW;
     windowClass.lpfnWndProc = spotWindowProc;
     windowClass.hInstance = appInstance;
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512)); // IDC_ARROW
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = CreateSolidBrush(kOutlineColour);
     windowClass.lpszClassName = kWindowClassName;
     if (!RegisterClassExA(&windowClass))
@@ -76,9 +62,9 @@ const char* createShellWindows(int showCommand)
     UpdateWindow(overlayWindow);
 
     surfaceDC = CreateCompatibleDC(overlayDC);
-    labelFont = CreateFontA(-MulDiv(10, GetDeviceCaps(overlayDC, LOGPIXELSY), 72), 0, 0, 0, 100, FALSE, FALSE,
-                            FALSE, 0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                            DEFAULT_PITCH | FF_DONTCARE, "Arial Bold");
+    labelFont = CreateFontA(-MulDiv(kLabelFontPoints, GetDeviceCaps(overlayDC, LOGPIXELSY), kPointsPerInch),
+                            0, 0, 0, FW_THIN, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial Bold");
     if (!createOverlaySurface())
         return "the overlay surface";
     return nullptr;
@@ -137,14 +123,14 @@ bool startOrbiqa(HINSTANCE instance, int showCommand)
     }
     initCommonControls();
     createOptionsWindow();
-    fillKeyCombo(GetDlgItem(miscPage, kSpotlightKeyListId));
-    fillKeyCombo(GetDlgItem(miscPage, kHighlightKeyListId));
+    fillKeyCombo(GetDlgItem(miscPage, IDC_SPOTLIGHT_KEY_LIST));
+    fillKeyCombo(GetDlgItem(miscPage, IDC_HIGHLIGHT_KEY_LIST));
     setDefaults();
     initPaths();
     // A settings file that cannot be read now leaves the program on its defaults, shown in
     // the window too, so that the shortcuts and a later OK start from them; the Run value
     // waits for settings that were really the user's.
-    if (loadOptions()) {
+    if (loadOptionsIntoDialog()) {
         // After the settings and programDir are known, so the Run value holds the real path.
         updateStartupEntry();
     } else {
@@ -159,7 +145,7 @@ bool startOrbiqa(HINSTANCE instance, int showCommand)
     RECT optionsRect = {};
     GetWindowRect(optionsWindow, &optionsRect);
     optionsWidth = optionsRect.right - optionsRect.left;
-    SendMessageA(GetDlgItem(miscPage, kVersionLabelId), WM_SETTEXT, 0, LPARAM("1.5.2"));
+    SendMessageA(GetDlgItem(miscPage, IDC_VERSION_LABEL), WM_SETTEXT, 0, LPARAM(ORBIQA_VERSION_TEXT));
     return true;
 }
 

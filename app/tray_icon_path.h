@@ -6,5 +6,6 @@
 constexpr size_t kTrayIconPathSize = 255;
 
 // Builds programDir + "\orbiqaIco.ICO" into path. A folder too long for the buffer gives
-// false and an empty path, never a cut one that could name some other file.
+// false and an empty path, never a cut one that could name some other file; so does an
+// empty folder.
 bool buildTrayIconPath(const char* programDir, char* path, size_t size);

@@ -9,6 +9,7 @@ target_link_options(orbiqa_core PUBLIC ${ORBIQA_SANITIZERS})
 
 # The asset tool runs natively here.
 add_executable(make_assets ${ORBIQA_ASSET_TOOL_SOURCES})
+target_include_directories(make_assets PRIVATE ${CMAKE_SOURCE_DIR})
 target_compile_options(make_assets PRIVATE ${ORBIQA_WARNINGS})
 
 if(ORBIQA_TESTS)

@@ -1,4 +1,5 @@
-# The Windows program, its package in dist/<arch>/, and the tests that run under Wine.
+# The Windows program, its package in dist/<arch>/ and dist/Orbiqa-<version>-<arch>.zip,
+# and the tests that run under Wine.
 enable_language(RC)
 if(NOT ORBIQA_DIST)
   if(CMAKE_SIZEOF_VOID_P EQUAL 4)
@@ -17,8 +18,13 @@ add_library(orbiqa_core STATIC ${ORBIQA_CORE_SOURCES})
 target_include_directories(orbiqa_core PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(orbiqa_core PRIVATE ${ORBIQA_WARNINGS})
 
+# The version, written once in project(), for the resources and the About label.
+set(ORBIQA_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
+configure_file(${CMAKE_SOURCE_DIR}/res/orbiqa_version.h.in ${ORBIQA_GENERATED_DIR}/orbiqa_version.h @ONLY)
+configure_file(${CMAKE_SOURCE_DIR}/res/orbiqa.manifest.in ${ORBIQA_GENERATED_DIR}/orbiqa.manifest @ONLY)
+
 add_library(orbiqa_win STATIC ${ORBIQA_WIN_SOURCES})
-target_include_directories(orbiqa_win PUBLIC ${CMAKE_SOURCE_DIR})
+target_include_directories(orbiqa_win PUBLIC ${CMAKE_SOURCE_DIR} ${ORBIQA_GENERATED_DIR})
 target_compile_options(orbiqa_win PRIVATE ${ORBIQA_WARNINGS})
 target_link_libraries(orbiqa_win PUBLIC orbiqa_core user32 gdi32 shell32 shlwapi advapi32 comctl32)
 
@@ -30,11 +36,14 @@ if(CMAKE_CROSSCOMPILING)
   set(ORBIQA_MAKE_ASSETS ${CMAKE_BINARY_DIR}/host-tools/make_assets)
   add_custom_command(OUTPUT ${ORBIQA_MAKE_ASSETS}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host-tools
-    COMMAND ${ORBIQA_HOST_CXX} -std=c++17 -O2 -Wall -Wextra -o ${ORBIQA_MAKE_ASSETS} ${ORBIQA_ASSET_TOOL_SOURCES}
+    COMMAND ${ORBIQA_HOST_CXX} -std=c++17 -O2 -Wall -Wextra -I${CMAKE_SOURCE_DIR} -o ${ORBIQA_MAKE_ASSETS}
+            ${ORBIQA_ASSET_TOOL_SOURCES}
     DEPENDS ${ORBIQA_ASSET_TOOL_SOURCES} ${CMAKE_SOURCE_DIR}/tools/asset_images.h
+            ${CMAKE_SOURCE_DIR}/overlay/spotlight_files.h
     COMMENT "Building the asset tool natively")
 else()
   add_executable(make_assets ${ORBIQA_ASSET_TOOL_SOURCES})
+  target_include_directories(make_assets PRIVATE ${CMAKE_SOURCE_DIR})
   set(ORBIQA_MAKE_ASSETS make_assets)
 endif()
 
@@ -43,13 +52,29 @@ add_custom_command(OUTPUT ${ORBIQA_RESOURCE_ASSETS}
   COMMAND ${ORBIQA_MAKE_ASSETS} resources ${ORBIQA_ASSET_DIR}
   DEPENDS ${ORBIQA_MAKE_ASSETS} COMMENT "Drawing the resource pictures")
 
-set(ORBIQA_DATA_FILES ${ORBIQA_DIST_DIR}/orbiqaIco.ICO)
-foreach(shape Circle Rect TRect)
-  foreach(size Small Medium Large ExtraLarge)
-    list(APPEND ORBIQA_DATA_FILES ${ORBIQA_DIST_DIR}/spotlight${shape}${size}.bmp
-                                  ${ORBIQA_DIST_DIR}/spotlight${shape}${size}Blur.bmp)
+# The spotlight file names are read from the header that the loader and the asset tool
+# share, so this list cannot disagree with either.
+set(ORBIQA_SPOTLIGHT_NAMES_HEADER ${CMAKE_SOURCE_DIR}/overlay/spotlight_files.h)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ORBIQA_SPOTLIGHT_NAMES_HEADER})
+function(orbiqa_spotlight_names array result)
+  file(STRINGS ${ORBIQA_SPOTLIGHT_NAMES_HEADER} line REGEX "${array}\\[")
+  string(REGEX MATCHALL "\"[A-Za-z]+\"" names "${line}")
+  string(REPLACE "\"" "" names "${names}")
+  set(${result} ${names} PARENT_SCOPE)
+endfunction()
+orbiqa_spotlight_names(kSpotlightShapeNames ORBIQA_SPOTLIGHT_SHAPES)
+orbiqa_spotlight_names(kSpotlightSizeNames ORBIQA_SPOTLIGHT_SIZES)
+set(ORBIQA_DATA_NAMES orbiqaIco.ICO)
+foreach(shape ${ORBIQA_SPOTLIGHT_SHAPES})
+  foreach(size ${ORBIQA_SPOTLIGHT_SIZES})
+    list(APPEND ORBIQA_DATA_NAMES spotlight${shape}${size}.bmp spotlight${shape}${size}Blur.bmp)
   endforeach()
 endforeach()
+list(LENGTH ORBIQA_DATA_NAMES ORBIQA_DATA_COUNT)
+if(NOT ORBIQA_DATA_COUNT EQUAL 25)
+  message(FATAL_ERROR "Expected 24 spotlight files and the tray icon, found: ${ORBIQA_DATA_NAMES}")
+endif()
+list(TRANSFORM ORBIQA_DATA_NAMES PREPEND ${ORBIQA_DIST_DIR}/ OUTPUT_VARIABLE ORBIQA_DATA_FILES)
 add_custom_command(OUTPUT ${ORBIQA_DATA_FILES}
   COMMAND ${ORBIQA_MAKE_ASSETS} spotlights ${ORBIQA_DIST_DIR}
   DEPENDS ${ORBIQA_MAKE_ASSETS} COMMENT "Drawing the spotlight bitmaps and the tray icon")
@@ -65,17 +90,31 @@ endif()
 
 set(ORBIQA_RC ${CMAKE_SOURCE_DIR}/res/orbiqa.rc)
 file(GLOB ORBIQA_RC_DEPENDS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*)
-set_source_files_properties(${ORBIQA_RC} PROPERTIES OBJECT_DEPENDS "${ORBIQA_RESOURCE_ASSETS};${ORBIQA_RC_DEPENDS}")
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${ORBIQA_ASSET_DIR} -I${CMAKE_SOURCE_DIR}/res")
+set_source_files_properties(${ORBIQA_RC} PROPERTIES OBJECT_DEPENDS
+  "${ORBIQA_RESOURCE_ASSETS};${ORBIQA_RC_DEPENDS};${ORBIQA_GENERATED_DIR}/orbiqa_version.h;${ORBIQA_GENERATED_DIR}/orbiqa.manifest")
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${ORBIQA_GENERATED_DIR} -I${ORBIQA_ASSET_DIR} -I${CMAKE_SOURCE_DIR}/res")
 
 add_executable(Orbiqa WIN32 app/main.cpp ${ORBIQA_RC})
 target_compile_options(Orbiqa PRIVATE ${ORBIQA_WARNINGS})
 target_link_libraries(Orbiqa PRIVATE orbiqa_win)
-target_link_options(Orbiqa PRIVATE -static $<$<CONFIG:Release>:-s>)
+# Address-space layout randomisation and no execution from data pages, stated rather
+# than left to the linker's defaults; 64 bits also take the high-entropy layout.
+target_link_options(Orbiqa PRIVATE -static $<$<CONFIG:Release>:-s> -Wl,--dynamicbase -Wl,--nxcompat
+                    $<$<EQUAL:${CMAKE_SIZEOF_VOID_P},8>:-Wl,--high-entropy-va>)
 add_dependencies(Orbiqa orbiqa_data)
 add_custom_command(TARGET Orbiqa POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Orbiqa> ${ORBIQA_DIST_DIR}/Orbiqa.exe
   COMMENT "Packaging dist/${ORBIQA_DIST}")
+
+# The release archive: the program and its data files, side by side at its top level.
+set(ORBIQA_ZIP ${CMAKE_SOURCE_DIR}/dist/Orbiqa-${PROJECT_VERSION}-${ORBIQA_DIST}.zip)
+add_custom_command(OUTPUT ${ORBIQA_ZIP}
+  COMMAND ${CMAKE_COMMAND} -E rm -f ${ORBIQA_ZIP}
+  COMMAND ${CMAKE_COMMAND} -E tar cf ${ORBIQA_ZIP} --format=zip Orbiqa.exe ${ORBIQA_DATA_NAMES}
+  WORKING_DIRECTORY ${ORBIQA_DIST_DIR}
+  DEPENDS Orbiqa ${ORBIQA_DATA_FILES}
+  COMMENT "Packing dist/Orbiqa-${PROJECT_VERSION}-${ORBIQA_DIST}.zip")
+add_custom_target(orbiqa_zip ALL DEPENDS ${ORBIQA_ZIP})
 
 if(ORBIQA_TESTS)
   # One test executable for all Win32 tests: a Wine process start costs seconds.

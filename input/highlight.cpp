@@ -1,6 +1,5 @@
 #include "input/highlight.h"
 
-#include "app/app.h"
 #include "app/trace.h"
 #include "input/highlight_rect.h"
 #include "input/shortcut_keys.h"

@@ -1,9 +1,9 @@
 #include "input/shortcut_registration.h"
 
-#include "app/app.h"
 #include "input/shortcut_keys.h"
 #include "options/control_access.h"
 #include "options/options_window.h"
+#include "overlay/overlay_surface.h"
 #include "res/resource.h"
 #include "settings/option_table.h"
 

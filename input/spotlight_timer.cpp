@@ -1,6 +1,5 @@
 #include "input/spotlight_timer.h"
 
-#include "app/app.h"
 #include "app/trace.h"
 #include "input/highlight.h"
 #include "input/shortcut_keys.h"

@@ -7,27 +7,85 @@
 #include "options/options_window.h"
 #include "res/resource.h"
 #include "settings/option_table.h"
+#include "settings/settings_file.h"
 
 #include <commctrl.h>
 
 // The longest key name is three characters.
 static constexpr size_t kKeyNameBufferSize = 10;
 static constexpr size_t kOpacityLabelSize = 32;
+static constexpr int kDefaultTrackbarPosition = 7;
 
-static void readCheck(HWND page, int controlId)
+namespace {
+
+enum class Page { main, misc };
+enum class Kind { button, trackbar, keyList };
+
+struct BoundControl {
+    int id;
+    int key;
+    Page page;
+    Kind kind;
+};
+
+// Buttons first, then the trackbar, then the key lists: filling in this order gives the
+// trackbar its position only after its range, and reads its label back from it.
+constexpr BoundControl kBoundControls[] = {
+    {IDC_HOLD_MODE, holdMode, Page::misc, Kind::button},
+    {IDC_TOGGLE_MODE, toggleMode, Page::misc, Kind::button},
+    {IDC_BLUR, blurEnabled, Page::main, Kind::button},
+    {IDC_SHAPE_CIRCLE, shapeCircle, Page::main, Kind::button},
+    {IDC_SHAPE_RECT, shapeRect, Page::main, Kind::button},
+    {IDC_SHAPE_THIN_RECT, shapeThinRect, Page::main, Kind::button},
+    {IDC_SIZE_SMALL, sizeSmall, Page::main, Kind::button},
+    {IDC_SIZE_MEDIUM, sizeMedium, Page::main, Kind::button},
+    {IDC_SIZE_LARGE, sizeLarge, Page::main, Kind::button},
+    {IDC_SIZE_EXTRA_LARGE, sizeExtraLarge, Page::main, Kind::button},
+    {IDC_SHOW_OUTLINE, showOutline, Page::main, Kind::button},
+    {IDC_RUN_AT_STARTUP, runAtStartup, Page::misc, Kind::button},
+    // No control bears this identifier: the entry always reads 0, and filling does nothing.
+    {IDC_ORPHAN, orphanFlag, Page::misc, Kind::button},
+    {IDC_FORCE_TOPMOST, forceTopmost, Page::misc, Kind::button},
+    {IDC_SPOTLIGHT_CTRL, spotlightCtrl, Page::misc, Kind::button},
+    {IDC_SPOTLIGHT_ALT, spotlightAlt, Page::misc, Kind::button},
+    {IDC_HIGHLIGHT_CTRL, highlightCtrl, Page::misc, Kind::button},
+    {IDC_HIGHLIGHT_ALT, highlightAlt, Page::misc, Kind::button},
+    {IDC_OPACITY_TRACKBAR, opacity, Page::main, Kind::trackbar},
+    {IDC_SPOTLIGHT_KEY_LIST, spotlightKey, Page::misc, Kind::keyList},
+    {IDC_HIGHLIGHT_KEY_LIST, highlightKey, Page::misc, Kind::keyList},
+};
+
+// A button's entry is keyed by the button's own identifier, as the settings file has it.
+constexpr bool buttonsKeyedByTheirIds()
 {
-    optionValues[controlId] = checkState(page, controlId);
+    for (const BoundControl& control : kBoundControls)
+        if (control.kind == Kind::button && control.key != control.id)
+            return false;
+    return true;
+}
+static_assert(buttonsKeyedByTheirIds(), "a button's settings key is its control identifier");
+static_assert(spotlightComboKey == IDC_SPOTLIGHT_KEY_LIST && highlightComboKey == IDC_HIGHLIGHT_KEY_LIST,
+              "the key lists' last registered keys are kept under the lists' identifiers");
+
+HWND pageWindow(Page page)
+{
+    return page == Page::main ? mainPage : miscPage;
 }
 
-static void fillCheck(HWND page, int controlId)
-{
-    setCheckState(page, controlId, optionValues[controlId]);
-}
-
-static int trackbarPosition()
+int trackbarPosition()
 {
     return int(SendDlgItemMessageA(mainPage, IDC_OPACITY_TRACKBAR, TBM_GETPOS, 0, 0));
 }
+
+// A key without a name, or a name that is not in the list, leaves the list's selection.
+void selectKey(HWND list, int virtualKey)
+{
+    char name[kKeyNameBufferSize] = "";
+    nameFromKey(virtualKey, name, sizeof name);
+    findCombo(list, name);
+}
+
+} // namespace
 
 void showOpacityLabel(int position)
 {
@@ -38,80 +96,55 @@ void showOpacityLabel(int position)
 
 void readDialog()
 {
-    readCheck(mainPage, IDC_BLUR);
-    readCheck(miscPage, IDC_HOLD_MODE);
-    readCheck(miscPage, IDC_TOGGLE_MODE);
-    readCheck(mainPage, IDC_SHAPE_CIRCLE);
-    readCheck(mainPage, IDC_SHAPE_RECT);
-    readCheck(mainPage, IDC_SHAPE_THIN_RECT);
-    readCheck(mainPage, IDC_SIZE_SMALL);
-    readCheck(mainPage, IDC_SIZE_MEDIUM);
-    readCheck(mainPage, IDC_SIZE_LARGE);
-    readCheck(mainPage, IDC_SIZE_EXTRA_LARGE);
-    optionValues[opacity] = int16_t(opacityAtPosition(trackbarPosition()));
-    readCheck(mainPage, IDC_SHOW_OUTLINE);
-    readCheck(miscPage, IDC_RUN_AT_STARTUP);
-    // No control bears this identifier, so the entry always reads 0.
-    readCheck(miscPage, IDC_ORPHAN);
-    readCheck(miscPage, IDC_FORCE_TOPMOST);
-
-    // Only the selected item counts: text typed into a list's edit field is never read.
-    char spotlightName[kKeyNameBufferSize];
-    char highlightName[kKeyNameBufferSize];
-    selectedItemText(GetDlgItem(miscPage, IDC_SPOTLIGHT_KEY_LIST), spotlightName, sizeof spotlightName);
-    selectedItemText(GetDlgItem(miscPage, IDC_HIGHLIGHT_KEY_LIST), highlightName, sizeof highlightName);
-
-    optionValues[spotlightKey] = int16_t(keyFromName(spotlightName));
-    readCheck(miscPage, IDC_SPOTLIGHT_CTRL);
-    readCheck(miscPage, IDC_SPOTLIGHT_ALT);
-    optionValues[highlightKey] = int16_t(keyFromName(highlightName));
-    readCheck(miscPage, IDC_HIGHLIGHT_CTRL);
-    readCheck(miscPage, IDC_HIGHLIGHT_ALT);
-}
-
-// A key without a name, or a name that is not in the list, leaves the list's selection.
-static void selectKey(int listId, int virtualKey)
-{
-    char name[kKeyNameBufferSize] = "";
-    nameFromKey(virtualKey, name, sizeof name);
-    findCombo(GetDlgItem(miscPage, listId), name);
+    for (const BoundControl& control : kBoundControls) {
+        HWND page = pageWindow(control.page);
+        int16_t& entry = optionValues[control.key];
+        if (control.kind == Kind::button) {
+            entry = checkState(page, control.id);
+        } else if (control.kind == Kind::trackbar) {
+            entry = int16_t(opacityAtPosition(trackbarPosition()));
+        } else {
+            // Only the selected item counts: text typed into a list's edit field is never read.
+            char name[kKeyNameBufferSize];
+            selectedItemText(GetDlgItem(page, control.id), name, sizeof name);
+            entry = int16_t(keyFromName(name));
+        }
+    }
 }
 
 void fillDialog()
 {
     SendDlgItemMessageA(mainPage, IDC_OPACITY_TRACKBAR, TBM_SETRANGE, TRUE,
                         MAKELPARAM(kTrackbarMinPosition, kTrackbarMaxPosition));
-
-    // Each button shows its own entry; the radio sets' exclusivity only follows clicks.
-    fillCheck(miscPage, IDC_HOLD_MODE);
-    fillCheck(miscPage, IDC_TOGGLE_MODE);
-    fillCheck(mainPage, IDC_BLUR);
-    fillCheck(mainPage, IDC_SHAPE_CIRCLE);
-    fillCheck(mainPage, IDC_SHAPE_RECT);
-    fillCheck(mainPage, IDC_SHAPE_THIN_RECT);
-    fillCheck(mainPage, IDC_SIZE_SMALL);
-    fillCheck(mainPage, IDC_SIZE_MEDIUM);
-    fillCheck(mainPage, IDC_SIZE_LARGE);
-    fillCheck(mainPage, IDC_SIZE_EXTRA_LARGE);
-    fillCheck(mainPage, IDC_SHOW_OUTLINE);
-    fillCheck(miscPage, IDC_RUN_AT_STARTUP);
-    fillCheck(miscPage, IDC_ORPHAN);
-    fillCheck(miscPage, IDC_FORCE_TOPMOST);
-
-    // The trackbar clamps an opacity outside its range; the label shows the position
-    // read back, so it always agrees with the thumb.
-    SendDlgItemMessageA(mainPage, IDC_OPACITY_TRACKBAR, TBM_SETPOS, TRUE,
-                        trackbarPositionFor(optionValues[opacity]));
-    showOpacityLabel(trackbarPosition());
-
-    selectKey(IDC_SPOTLIGHT_KEY_LIST, optionValues[spotlightKey]);
-    selectKey(IDC_HIGHLIGHT_KEY_LIST, optionValues[highlightKey]);
-
-    fillCheck(miscPage, IDC_SPOTLIGHT_CTRL);
-    fillCheck(miscPage, IDC_SPOTLIGHT_ALT);
-    fillCheck(miscPage, IDC_HIGHLIGHT_CTRL);
-    fillCheck(miscPage, IDC_HIGHLIGHT_ALT);
-
+    for (const BoundControl& control : kBoundControls) {
+        HWND page = pageWindow(control.page);
+        int16_t entry = optionValues[control.key];
+        if (control.kind == Kind::button) {
+            // Each button shows its own entry; the radio sets' exclusivity only follows clicks.
+            setCheckState(page, control.id, entry);
+        } else if (control.kind == Kind::trackbar) {
+            // The trackbar clamps an opacity outside its range; the label shows the position
+            // read back, so it always agrees with the thumb.
+            SendDlgItemMessageA(page, control.id, TBM_SETPOS, TRUE, trackbarPositionFor(entry));
+            showOpacityLabel(trackbarPosition());
+        } else {
+            selectKey(GetDlgItem(page, control.id), entry);
+        }
+    }
     // The tab control keeps its selection; only the entry is reset.
     optionValues[optionsPage] = 0;
+}
+
+void setDefaults()
+{
+    setDefaultValues();
+    SendDlgItemMessageA(mainPage, IDC_OPACITY_TRACKBAR, TBM_SETPOS, TRUE, kDefaultTrackbarPosition);
+}
+
+bool loadOptionsIntoDialog()
+{
+    if (!loadOptions())
+        return false;
+    fillDialog();
+    return true;
 }

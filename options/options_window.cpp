@@ -1,6 +1,5 @@
 #include "options/options_window.h"
 
-#include "app/app.h"
 #include "input/highlight.h"
 #include "input/shortcut_registration.h"
 #include "options/control_binding.h"
@@ -9,6 +8,7 @@
 #include "overlay/spotlight_image.h"
 #include "res/resource.h"
 #include "settings/option_table.h"
+#include "settings/platform.h"
 #include "settings/settings_file.h"
 #include "settings/startup_entry.h"
 
@@ -19,6 +19,8 @@ HWND mainPage;
 HWND miscPage;
 HWND tabControl;
 unsigned char isOptsVisible;
+HFONT labelFont;
+int optionsWidth;
 
 static constexpr int kMainPageIndex = 0;
 static constexpr int kMiscPageIndex = 1;
@@ -126,7 +128,7 @@ static void applyOptions()
 // Throws away every change since the last save: the file is the truth again.
 static void discardChanges()
 {
-    loadOptions();
+    loadOptionsIntoDialog();
     loadSpotlightImage();
     fillOverlay();
     hideOptions();

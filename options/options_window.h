@@ -7,6 +7,8 @@ extern HWND mainPage;
 extern HWND miscPage;
 extern HWND tabControl;
 extern unsigned char isOptsVisible;
+extern HFONT labelFont; // the Opacity caption's, made with the shell windows
+extern int optionsWidth;
 
 // Creates the window and both pages, hidden, with the page of optionsPage selected.
 void createOptionsWindow();

@@ -1,9 +1,14 @@
 #include "overlay/overlay_surface.h"
 
-#include "app/app.h"
 #include "overlay/spotlight_image.h"
 #include "settings/option_table.h"
 
+RECT screenRect;
+HWND overlayWindow;
+HWND outlineWindow;
+HDC overlayDC;
+HDC surfaceDC;
+BLENDFUNCTION blendFunction;
 HBITMAP overlaySurface;
 uint32_t* overlayPixels;
 StampPos lastStampPos;

@@ -1,23 +1,12 @@
 #include "overlay/spotlight_choice.h"
 
+#include "overlay/spotlight_files.h"
 #include "settings/option_table.h"
 #include "settings/paths.h"
 
 #include <cstdint>
 
 namespace {
-
-constexpr int kShapeCount = 3;
-constexpr int kSizeCount = 4;
-
-// Rows: circle, rectangle, thin rectangle; columns: small to extra large.
-const char* const kBaseNames[kShapeCount][kSizeCount] = {
-    {"\\spotlightCircleSmall", "\\spotlightCircleMedium", "\\spotlightCircleLarge",
-     "\\spotlightCircleExtraLarge"},
-    {"\\spotlightRectSmall", "\\spotlightRectMedium", "\\spotlightRectLarge", "\\spotlightRectExtraLarge"},
-    {"\\spotlightTRectSmall", "\\spotlightTRectMedium", "\\spotlightTRectLarge",
-     "\\spotlightTRectExtraLarge"},
-};
 
 constexpr int kNotChosen = -1;
 
@@ -54,30 +43,22 @@ SpotlightSettings currentSpotlightSettings()
             optionValues[sizeExtraLarge], optionValues[blurEnabled]};
 }
 
-const char* spotlightBaseName(const SpotlightSettings& settings)
-{
-    const int16_t shapes[kShapeCount] = {settings.shapeCircle, settings.shapeRect, settings.shapeThinRect};
-    const int16_t sizes[kSizeCount] = {settings.sizeSmall, settings.sizeMedium, settings.sizeLarge,
-                                       settings.sizeExtraLarge};
-    int shape = firstOn(shapes, kShapeCount);
-    int size = firstOn(sizes, kSizeCount);
-    if (shape == kNotChosen || size == kNotChosen)
-        return "";
-    return kBaseNames[shape][size];
-}
-
 bool buildSpotlightPath(const char* programDir, const SpotlightSettings& settings, char* path, size_t size)
 {
-    if (size == 0)
-        return false;
-    path[0] = '\0';
-    bool fits =
-        appendBounded(path, size, programDir) && appendBounded(path, size, spotlightBaseName(settings)) &&
-        (settings.blurEnabled != 1 || appendBounded(path, size, "Blur")) && appendBounded(path, size, ".bmp");
-    // A cut path could name some other file: load nothing instead.
-    if (!fits)
-        path[0] = '\0';
-    return fits;
+    const int16_t shapes[kSpotlightShapeCount] = {settings.shapeCircle, settings.shapeRect,
+                                                  settings.shapeThinRect};
+    const int16_t sizes[kSpotlightSizeCount] = {settings.sizeSmall, settings.sizeMedium, settings.sizeLarge,
+                                                settings.sizeExtraLarge};
+    int shapeIndex = firstOn(shapes, kSpotlightShapeCount);
+    int sizeIndex = firstOn(sizes, kSpotlightSizeCount);
+    const char* blur = settings.blurEnabled == 1 ? kSpotlightBlurSuffix : "";
+    // Without a shape or a size the name is only the folder's own with ".bmp": a file
+    // that normally does not exist, so nothing loads.
+    if (shapeIndex == kNotChosen || sizeIndex == kNotChosen)
+        return joinInProgramDir(path, size, programDir, {blur, kSpotlightExtension});
+    return joinInProgramDir(path, size, programDir,
+                            {"\\", kSpotlightNamePrefix, kSpotlightShapeNames[shapeIndex],
+                             kSpotlightSizeNames[sizeIndex], blur, kSpotlightExtension});
 }
 
 bool bmpRowsTopDown(const uint8_t* fileStart, size_t length)

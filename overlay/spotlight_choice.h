@@ -22,13 +22,11 @@ struct SpotlightSettings {
 // The settings as they stand in the option table.
 SpotlightSettings currentSpotlightSettings();
 
-// The base name with its leading backslash: the first shape that is on (circle,
-// rectangle, thin rectangle), within it the first size that is on (small to extra
-// large). Empty when no shape or no size is on.
-const char* spotlightBaseName(const SpotlightSettings& settings);
-
-// programDir + base name + "Blur" (when on) + ".bmp" into path. A result that does not
-// fit in size bytes gives an empty path and false: nothing is to be loaded then.
+// programDir + "\spotlight" + shape + size + "Blur" (when on) + ".bmp" into path: the
+// first shape that is on (circle, rectangle, thin rectangle), within it the first size
+// that is on (small to extra large). Without a shape or a size that is on, the name has
+// neither. A result that does not fit in size bytes, or an empty programDir, gives an
+// empty path and false: nothing is to be loaded then.
 bool buildSpotlightPath(const char* programDir, const SpotlightSettings& settings, char* path, size_t size);
 
 // The bytes of a bitmap file's headers that say how its rows are stored.

@@ -1,7 +1,7 @@
 #include "overlay/spotlight_image.h"
 
-#include "app/app.h"
 #include "overlay/spotlight_choice.h"
+#include "settings/platform.h"
 #include "settings/settings_file.h"
 
 #include <cstdio>

@@ -44,6 +44,6 @@ inline bool isOptionOn(int key)
     return optionValues[key] == 1;
 }
 
-// Puts every entry to its default (9999 where there is none). The opacity trackbar is
-// moved by the Win32 side, which wraps this.
+// Puts every entry to its default (9999 where there is none). The options window's
+// setDefaults wraps this and moves the opacity trackbar to match.
 void setDefaultValues();

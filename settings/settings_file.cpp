@@ -1,13 +1,10 @@
 #include "settings/settings_file.h"
 
-#include "app/app.h"
 #include "app/trace.h"
-#include "options/control_binding.h"
-#include "options/options_window.h"
 #include "settings/option_table.h"
+#include "settings/platform.h"
 #include "settings/settings_codec.h"
 
-#include <commctrl.h>
 #include <io.h>
 #include <shlobj.h>
 #include <shlwapi.h>
@@ -18,16 +15,7 @@ char programDir[kPathBufferSize];
 char settingsDir[kPathBufferSize];
 char fileOptions[kPathBufferSize];
 
-static constexpr int kOpacityTrackbarId = 1017;
-static constexpr int kDefaultTrackbarPosition = 7;
 static constexpr char kSettingsErrorCaption[] = "Tesselo Error";
-
-void setDefaults()
-{
-    setDefaultValues();
-    // Without the options window there is no trackbar and this does nothing.
-    SendDlgItemMessageA(mainPage, kOpacityTrackbarId, TBM_SETPOS, TRUE, kDefaultTrackbarPosition);
-}
 
 static void resolveProgramDir()
 {
@@ -105,11 +93,9 @@ void saveOptions()
 
 bool loadOptions()
 {
-    // Refused paths: keep the defaults, but the controls must still show them.
-    if (fileOptions[0] == '\0') {
-        fillDialog();
+    // Refused paths: there is no file, and the table as it stands is what counts.
+    if (fileOptions[0] == '\0')
         return true;
-    }
     FILE* file = fopen(fileOptions, "r");
     if (!file) {
         showMessage("fileOptions could not be found.", kSettingsErrorCaption);
@@ -117,6 +103,5 @@ bool loadOptions()
     }
     readSettings(file, optionValues);
     fclose(file);
-    fillDialog();
     return true;
 }

@@ -1,67 +1,27 @@
-// Build-time generator for Orbiqa's picture files.
-//   make_assets spotlights <outdir>   spotlight masks + tray icon
-//   make_assets resources <outdir>    plus.bmp + app.ico
-#include "asset_images.h"
+// Draws Orbiqa's picture files at build time:
+//   make_assets spotlights <outdir>   the spotlight masks and the tray icon
+//   make_assets resources <outdir>    plus.bmp and app.ico
+#include "tools/asset_images.h"
 
-#include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <fstream>
 #include <string>
-#include <sys/stat.h>
-
-namespace {
-
-int usage()
-{
-    std::fprintf(stderr, "usage: make_assets spotlights|resources <outdir>\n");
-    return 2;
-}
-
-bool isDirectory(const std::string& path)
-{
-    struct stat info;
-    return stat(path.c_str(), &info) == 0 && (info.st_mode & S_IFMT) == S_IFDIR;
-}
-
-bool writeFile(const std::string& path, const std::vector<uint8_t>& bytes)
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        return false;
-    out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    return !out.fail();
-}
-
-} // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 3)
-        return usage();
-    std::string mode = argv[1];
-    std::string outDir = argv[2];
-
-    std::vector<assets::AssetFile> files;
-    if (mode == "spotlights")
-        files = assets::buildSpotlightAssets();
-    else if (mode == "resources")
-        files = assets::buildResourceAssets();
-    else
-        return usage();
-
-    // Never create the directory: a wrong path should fail the build, not scatter files.
-    if (!isDirectory(outDir)) {
-        std::fprintf(stderr, "make_assets: '%s' is not an existing directory\n", outDir.c_str());
-        return 1;
+    if (argc != 3 || (strcmp(argv[1], "spotlights") != 0 && strcmp(argv[1], "resources") != 0)) {
+        fprintf(stderr, "usage: make_assets spotlights|resources <outdir>\n");
+        return 2;
     }
-    char last = outDir.back();
-    std::string prefix = (last == '/' || last == '\\') ? outDir : outDir + "/";
-    for (const auto& file : files) {
-        std::string path = prefix + file.name;
-        if (!writeFile(path, file.bytes)) {
-            std::fprintf(stderr, "make_assets: cannot write '%s': %s\n", path.c_str(), std::strerror(errno));
+    std::vector<assets::AssetFile> files =
+        strcmp(argv[1], "spotlights") == 0 ? assets::buildSpotlightAssets() : assets::buildResourceAssets();
+    // The folder is never created: a wrong path fails the build instead of scattering files.
+    for (const assets::AssetFile& file : files) {
+        std::string path = std::string(argv[2]) + "/" + file.name;
+        FILE* out = fopen(path.c_str(), "wb");
+        bool written = out && fwrite(file.bytes.data(), 1, file.bytes.size(), out) == file.bytes.size();
+        if (!out || fclose(out) != 0 || !written) {
+            fprintf(stderr, "make_assets: cannot write '%s'\n", path.c_str());
             return 1;
         }
     }

@@ -1,11 +1,9 @@
-#include "app/tray_icon_path.h"
 #include "input/highlight_rect.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstring>
-#include <string>
 
 TEST(HighlightRect, CornersSweptAnyWayGiveOneRectangle)
 {
@@ -29,19 +27,5 @@ TEST(HighlightRect, CornersSweptAnyWayGiveOneRectangle)
         const HighlightRect swept = rectOfCorners(c.from, c.to), normalised = rectOfCorners(anchor, current);
         EXPECT_EQ(memcmp(&swept, &c.rect, sizeof swept), 0) << c.what;
         EXPECT_EQ(memcmp(&normalised, &c.rect, sizeof swept), 0) << c.what;
-    }
-}
-
-TEST(TrayIconPath, BuiltWithinItsBufferOrNotAtAll)
-{
-    const std::string suffix = "\\orbiqaIco.ICO";
-    for (size_t length :
-         {size_t(24), kTrayIconPathSize - 1 - suffix.size(), kTrayIconPathSize - suffix.size()}) {
-        const std::string dir(length, 'd');
-        const bool fits = length + suffix.size() < kTrayIconPathSize;
-        char path[kTrayIconPathSize];
-        memset(path, 'x', sizeof path);
-        EXPECT_EQ(buildTrayIconPath(dir.c_str(), path, sizeof path), fits) << length;
-        EXPECT_EQ(std::string(path), fits ? dir + suffix : "") << length;
     }
 }

@@ -1,6 +1,9 @@
+#include "app/tray_icon_path.h"
+#include "overlay/spotlight_choice.h"
 #include "settings/option_table.h"
 #include "settings/paths.h"
 #include "settings/settings_codec.h"
+#include "settings/startup_command.h"
 
 #include <gtest/gtest.h>
 
@@ -100,24 +103,60 @@ TEST(SettingsLoad, LongLinesAreReadInChunksOfTheBuffer)
     EXPECT_EQ(optionValues[opacity], 9);
 }
 
-TEST(SettingsPaths, JoinsWithinTheBufferOrRefuses)
+// Every path the program builds: whole within its buffer or not at all, never written
+// past it, and never from an empty folder, which would name a file in a drive's root.
+TEST(Paths, EveryJoinFitsItsBufferOrIsRefusedWhole)
 {
-    char settingsDir[kPathBufferSize];
-    char fileOptions[kPathBufferSize];
-    ASSERT_TRUE(buildSettingsPaths("C:\\Users\\ann\\AppData\\Roaming", settingsDir, fileOptions));
-    EXPECT_STREQ(fileOptions, "C:\\Users\\ann\\AppData\\Roaming\\Orbiqa\\Settings.dat");
+    using Build = bool (*)(const char* dir, char* out, size_t size);
+    struct {
+        const char* what;
+        Build build;
+        size_t size;
+        const char* added;
+        size_t slack;   // bytes that must also fit beyond the result
+        bool fromEmpty; // only an empty folder is refused, not an empty file name
+    } cases[] = {
+        {"tray icon", buildTrayIconPath, kTrayIconPathSize, "\\orbiqaIco.ICO", 0, false},
+        {"spotlight",
+         [](const char* dir, char* out, size_t size) {
+             return buildSpotlightPath(dir, {1, 0, 0, 0, 0, 1, 0, 0}, out, size);
+         },
+         kSpotlightPathSize, "\\spotlightCircleLarge.bmp", 0, false},
+        {"run command", buildStartupCommand, kStartupCommandSize, "\\Orbiqa.exe", 0, false},
+        {"save file", buildSaveTempPath, kPathBufferSize, ".new", 0, true},
+        {"settings file",
+         [](const char* dir, char* out, size_t) {
+             char settingsDir[kPathBufferSize];
+             return buildSettingsPaths(dir, settingsDir, out);
+         },
+         kPathBufferSize, "\\Orbiqa\\Settings.dat", strlen(".new"), false},
+    };
+    for (auto c : cases) {
+        const size_t longest = c.size - 1 - strlen(c.added) - c.slack;
+        for (size_t length : {size_t(0), longest, longest + 1}) {
+            const std::string dir(length, 'd');
+            const bool fits = length <= longest && (length > 0 || c.fromEmpty);
+            std::string buffer(c.size + 16, '#');
+            EXPECT_EQ(c.build(dir.c_str(), &buffer[0], c.size), fits) << c.what << " " << length;
+            EXPECT_EQ(std::string(buffer.c_str()), fits ? dir + c.added : "") << c.what << " " << length;
+            EXPECT_EQ(buffer.substr(c.size), std::string(16, '#')) << c.what << " written past the end";
+        }
+    }
+}
 
-    // The longest folder whose settings file and save file both still fit, and one more.
-    std::string longest(kPathBufferSize - 1 - strlen("\\Orbiqa\\Settings.dat.new"), 'a');
-    EXPECT_TRUE(buildSettingsPaths(longest.c_str(), settingsDir, fileOptions));
-    EXPECT_FALSE(buildSettingsPaths((longest + "a").c_str(), settingsDir, fileOptions));
-    EXPECT_STREQ(settingsDir, "");
-    EXPECT_STREQ(fileOptions, "");
-    EXPECT_FALSE(buildSettingsPaths("", settingsDir, fileOptions));
-
-    char small[8] = "abc";
-    EXPECT_FALSE(appendBounded(small, sizeof small, "defgh"));
-    EXPECT_STREQ(small, "abc");
-    EXPECT_TRUE(appendBounded(small, sizeof small, "defg"));
-    EXPECT_STREQ(small, "abcdefg");
+TEST(StartupCommand, QuotesOnlyAFolderWithBlanks)
+{
+    struct {
+        const char* dir;
+        const char* command;
+    } cases[] = {
+        {"C:\\Tools\\X", "C:\\Tools\\X\\Orbiqa.exe"},
+        {"C:\\Program Files\\X", "\"C:\\Program Files\\X\\Orbiqa.exe\""},
+        {"C:\\", "C:\\\\Orbiqa.exe"}, // the root keeps its backslash, as the folder lookup leaves it
+    };
+    for (auto c : cases) {
+        char command[kStartupCommandSize];
+        EXPECT_TRUE(buildStartupCommand(c.dir, command, sizeof command));
+        EXPECT_STREQ(command, c.command);
+    }
 }

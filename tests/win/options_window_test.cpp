@@ -73,7 +73,7 @@ class OptionsWindow : public testing::Test {
         initPaths();
         ASSERT_STRNE(fileOptions, "");
         writeFile(fileOptions, kDefaultSettingsFile);
-        loadOptions();
+        loadOptionsIntoDialog();
     }
     void TearDown() override
     {
@@ -184,7 +184,7 @@ TEST_F(OptionsWindow, OkRefusesTakenShortcutsAndSavesFreeOnes)
 TEST_F(OptionsWindow, ChangesPreviewAtOnceAndCancelOrTheCloseBoxRestoreTheFile)
 {
     writeFile(fileOptions, std::string(kDefaultSettingsFile) + "2=130\r\n");
-    loadOptions();
+    loadOptionsIntoDialog();
     for (bool closeBox : {false, true}) {
         SCOPED_TRACE(closeBox ? "close box" : "Cancel");
         showOptions();
@@ -224,7 +224,7 @@ TEST_F(OptionsWindow, RestoreDefaultsResetsEveryControlButSavesNothing)
     optionValues[spotlightKey] = 'A';
     saveOptions();
     const std::string saved = readFile(fileOptions);
-    loadOptions();
+    loadOptionsIntoDialog();
     showOptions();
     click(optionsWindow, IDC_RESTORE_DEFAULTS);
 

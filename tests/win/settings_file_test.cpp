@@ -1,6 +1,7 @@
 #include "file_helpers.h"
 #include "win_test_support.h"
 
+#include "options/control_binding.h"
 #include "settings/option_table.h"
 #include "settings/settings_file.h"
 
@@ -68,7 +69,7 @@ TEST_F(SettingsFile, SaveAndLoadRoundTripThroughTheRealFile)
 
     setDefaults();
     optionValues[optionsPage] = 1;
-    loadOptions();
+    loadOptionsIntoDialog();
     EXPECT_EQ(optionValues[opacity], -1);
     EXPECT_EQ(optionValues[1999], -32768);
     EXPECT_EQ(optionValues[runAtStartup], 1) << "an entry the file does not name keeps its value";

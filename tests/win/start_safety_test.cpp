@@ -5,6 +5,7 @@
 
 #include "app/app.h"
 #include "app/tray.h"
+#include "options/control_binding.h"
 #include "settings/option_table.h"
 #include "settings/settings_file.h"
 #include "settings/startup_entry.h"

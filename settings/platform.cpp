@@ -1,0 +1,9 @@
+#include "settings/platform.h"
+
+HINSTANCE appInstance;
+MessageBoxFunction messageBoxFunction = MessageBoxA;
+
+void showMessage(const char* text, const char* caption)
+{
+    messageBoxFunction(nullptr, text, caption, MB_OK);
+}

@@ -1,0 +1,12 @@
+// The two facts of the running program that every folder may need: its instance, and
+// the one way it tells the user something.
+#pragma once
+#include <windows.h>
+
+extern HINSTANCE appInstance;
+
+// Message boxes go through one place so that tests can answer them instead of a user.
+using MessageBoxFunction = int(WINAPI*)(HWND, LPCSTR, LPCSTR, UINT);
+extern MessageBoxFunction messageBoxFunction;
+// No owner window and an OK button only.
+void showMessage(const char* text, const char* caption);
