@@ -107,13 +107,26 @@ add_custom_command(TARGET Orbiqa POST_BUILD
   COMMENT "Packaging dist/${ORBIQA_DIST}")
 
 # The release archive: the program and its data files, side by side at its top level.
-set(ORBIQA_ZIP ${CMAKE_SOURCE_DIR}/dist/Orbiqa-${PROJECT_VERSION}-${ORBIQA_DIST}.zip)
+# CPack packs what is installed; every build runs it so that dist/ always holds a zip
+# that matches dist/<arch>/.
+# The zip is made as part of "all", so installing must not build "all" again.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
+install(PROGRAMS ${ORBIQA_DIST_DIR}/Orbiqa.exe DESTINATION .)
+install(FILES ${ORBIQA_DATA_FILES} DESTINATION .)
+set(CPACK_GENERATOR ZIP)
+set(CPACK_PACKAGE_NAME Orbiqa)
+set(ORBIQA_PACKAGE_NAME Orbiqa-${PROJECT_VERSION}-${ORBIQA_DIST})
+set(CPACK_PACKAGE_FILE_NAME ${ORBIQA_PACKAGE_NAME})
+set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_SOURCE_DIR}/dist)
+set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR}/cpack)
+include(CPack)
+set(ORBIQA_ZIP ${CMAKE_SOURCE_DIR}/dist/${ORBIQA_PACKAGE_NAME}.zip)
 add_custom_command(OUTPUT ${ORBIQA_ZIP}
-  COMMAND ${CMAKE_COMMAND} -E rm -f ${ORBIQA_ZIP}
-  COMMAND ${CMAKE_COMMAND} -E tar cf ${ORBIQA_ZIP} --format=zip Orbiqa.exe ${ORBIQA_DATA_NAMES}
-  WORKING_DIRECTORY ${ORBIQA_DIST_DIR}
+  COMMAND ${CMAKE_CPACK_COMMAND} -G ZIP --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
   DEPENDS Orbiqa ${ORBIQA_DATA_FILES}
-  COMMENT "Packing dist/Orbiqa-${PROJECT_VERSION}-${ORBIQA_DIST}.zip")
+  WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
+  COMMENT "Packing dist/${ORBIQA_PACKAGE_NAME}.zip")
 add_custom_target(orbiqa_zip ALL DEPENDS ${ORBIQA_ZIP})
 
 if(ORBIQA_TESTS)
