@@ -1,23 +1,81 @@
-// Stands in for the user's application in end-to-end tests: a plain white window that
-// covers the screen, takes the keyboard focus (Wine sees X key events only while one of
-// its windows has it) and appends every click that reaches it to a log file.
+// Stands in for the user's application in end-to-end tests: a full-screen slide (a title,
+// a few lines of text and a bar chart on white) that takes the keyboard focus (Wine sees
+// X key events only while one of its windows has it) and logs every click that reaches
+// it and every time it becomes the active window. The pixels the tests read stay white:
+// the chart lies inside the swept rectangle clear of its edges, the text left of it.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstring>
 
-static const char* clickLogPath;
+static const char* eventLogPath;
+
+static void logEvent(const char* format, long x, long y)
+{
+    if (FILE* log = eventLogPath ? fopen(eventLogPath, "a") : nullptr) {
+        fprintf(log, format, x, y);
+        fclose(log);
+    }
+}
+
+static void drawText(HDC dc, int x, int y, int height, int weight, COLORREF colour, const char* text)
+{
+    HFONT font = CreateFontA(-height, 0, 0, 0, weight, 0, 0, 0, 0, 0, 0, ANTIALIASED_QUALITY, 0, "Arial");
+    HGDIOBJ old = SelectObject(dc, font);
+    SetTextColor(dc, colour);
+    TextOutA(dc, x, y, text, int(strlen(text)));
+    DeleteObject(SelectObject(dc, old));
+}
+
+static void fillBox(HDC dc, int left, int top, int right, int bottom, COLORREF colour)
+{
+    RECT box = {left, top, right, bottom};
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &box, brush);
+    DeleteObject(brush);
+}
+
+static void paintSlide(HDC dc)
+{
+    struct Bar {
+        const char* label;
+        int height;
+        COLORREF colour;
+    } bars[] = {{"North  1,200", 120, RGB(52, 101, 164)},
+                {"South  1,800", 180, RGB(245, 121, 0)},
+                {"East      900", 90, RGB(78, 154, 6)},
+                {"West  2,000", 200, RGB(117, 80, 123)}};
+    SetBkMode(dc, TRANSPARENT);
+    drawText(dc, 340, 110, 44, FW_BOLD, RGB(40, 40, 40), "Quarterly results");
+    drawText(dc, 40, 240, 22, FW_BOLD, RGB(40, 40, 40), "Units sold");
+    for (int i = 0; i < 4; ++i) {
+        int left = 360 + 80 * i;
+        fillBox(dc, left, 440 - bars[i].height, left + 50, 440, bars[i].colour);
+        fillBox(dc, 40, 284 + 36 * i, 58, 302 + 36 * i, bars[i].colour);
+        drawText(dc, 70, 282 + 36 * i, 20, FW_NORMAL, RGB(60, 60, 60), bars[i].label);
+    }
+    fillBox(dc, 340, 440, 680, 442, RGB(90, 90, 90));
+}
 
 static LRESULT CALLBACK sinkProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     switch (message) {
-    case WM_LBUTTONDOWN:
-        if (FILE* log = clickLogPath ? fopen(clickLogPath, "a") : nullptr) {
-            POINT point = {short(LOWORD(lParam)), short(HIWORD(lParam))};
-            ClientToScreen(window, &point);
-            fprintf(log, "click %ld %ld\n", point.x, point.y);
-            fclose(log);
-        }
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        paintSlide(BeginPaint(window, &paint));
+        EndPaint(window, &paint);
         return 0;
+    }
+    case WM_LBUTTONDOWN: {
+        POINT point = {short(LOWORD(lParam)), short(HIWORD(lParam))};
+        ClientToScreen(window, &point);
+        logEvent("click %ld %ld\n", point.x, point.y);
+        return 0;
+    }
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) != WA_INACTIVE)
+            logEvent("active\n", 0L, 0L);
+        break;
     case WM_DESTROY: PostQuitMessage(0); return 0;
     }
     return DefWindowProcA(window, message, wParam, lParam);
@@ -25,7 +83,7 @@ static LRESULT CALLBACK sinkProc(HWND window, UINT message, WPARAM wParam, LPARA
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
 {
-    clickLogPath = commandLine && commandLine[0] ? commandLine : nullptr;
+    eventLogPath = commandLine && commandLine[0] ? commandLine : nullptr;
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = sinkProc;
     windowClass.hInstance = instance;
