@@ -18,11 +18,10 @@ static void logEvent(const char* format, long x, long y)
     }
 }
 
-static void drawText(HDC dc, int x, int y, int height, int weight, COLORREF colour, const char* text)
+static void drawText(HDC dc, int x, int y, int height, const char* text)
 {
-    HFONT font = CreateFontA(-height, 0, 0, 0, weight, 0, 0, 0, 0, 0, 0, ANTIALIASED_QUALITY, 0, "Arial");
-    HGDIOBJ old = SelectObject(dc, font);
-    SetTextColor(dc, colour);
+    HGDIOBJ old = SelectObject(dc, CreateFontA(-height, 0, 0, 0, height > 21 ? FW_BOLD : FW_NORMAL, 0, 0, 0,
+                                               0, 0, 0, ANTIALIASED_QUALITY, 0, "Arial"));
     TextOutA(dc, x, y, text, int(strlen(text)));
     DeleteObject(SelectObject(dc, old));
 }
@@ -37,22 +36,20 @@ static void fillBox(HDC dc, int left, int top, int right, int bottom, COLORREF c
 
 static void paintSlide(HDC dc)
 {
-    struct Bar {
-        const char* label;
-        int height;
-        COLORREF colour;
-    } bars[] = {{"North  1,200", 120, RGB(52, 101, 164)},
-                {"South  1,800", 180, RGB(245, 121, 0)},
-                {"East      900", 90, RGB(78, 154, 6)},
-                {"West  2,000", 200, RGB(117, 80, 123)}};
+    const char* labels[] = {"North  1,200", "South  1,800", "East      900", "West  2,000"};
+    const int heights[] = {120, 180, 90, 200};
+    const COLORREF colours[] = {RGB(52, 101, 164), RGB(245, 121, 0), RGB(78, 154, 6), RGB(117, 80, 123)};
     SetBkMode(dc, TRANSPARENT);
-    drawText(dc, 340, 110, 44, FW_BOLD, RGB(40, 40, 40), "Quarterly results");
-    drawText(dc, 40, 240, 22, FW_BOLD, RGB(40, 40, 40), "Units sold");
+    SetTextColor(dc, RGB(50, 50, 50));
+    drawText(dc, 340, 110, 44, "Quarterly results");
+    drawText(dc, 40, 240, 22, "Units sold");
+    drawText(dc, 800, 240, 22, "Highlights");
+    drawText(dc, 800, 282, 20, "West leads with 2,000 units");
+    drawText(dc, 800, 318, 20, "East has room to grow");
     for (int i = 0; i < 4; ++i) {
-        int left = 360 + 80 * i;
-        fillBox(dc, left, 440 - bars[i].height, left + 50, 440, bars[i].colour);
-        fillBox(dc, 40, 284 + 36 * i, 58, 302 + 36 * i, bars[i].colour);
-        drawText(dc, 70, 282 + 36 * i, 20, FW_NORMAL, RGB(60, 60, 60), bars[i].label);
+        fillBox(dc, 360 + 80 * i, 440 - heights[i], 410 + 80 * i, 440, colours[i]);
+        fillBox(dc, 40, 284 + 36 * i, 58, 302 + 36 * i, colours[i]);
+        drawText(dc, 70, 282 + 36 * i, 20, labels[i]);
     }
     fillBox(dc, 340, 440, 680, 442, RGB(90, 90, 90));
 }

@@ -15,6 +15,8 @@ e2e_cleanup() {
   local pid
   for pid in $E2E_PIDS; do kill "$pid" 2>/dev/null || true; done
   for pid in $E2E_PIDS; do wait "$pid" 2>/dev/null || true; done
+  # Wine's own processes (the tray among them) go before a display of the walk's own.
+  [ -z "$ORBIQA_DISPLAY_PIDS" ] || wineserver -k 2>/dev/null || true
   stop_virtual_display
   rm -rf "$E2E_WORK"
 }
@@ -75,5 +77,7 @@ e2e_screen_shows() {
     i=$((i + 1))
   done < <("$CONVERT" "$E2E_WORK/last.png" -format "$format" info:)
 }
-# Keeps the last screenshot as one of the README's pictures when asked to.
-e2e_picture() { [ -z "${ORBIQA_DOC_IMAGES:-}" ] || cp "$E2E_WORK/last.png" "$ORBIQA_DOC_IMAGES/$1.png"; }
+# Keeps the last screenshot, or a part of it, as one of the README's pictures when asked.
+e2e_picture() { # NAME [WIDTHxHEIGHT+X+Y]
+  [ -z "${ORBIQA_DOC_IMAGES:-}" ] || "$CONVERT" "$E2E_WORK/last.png" -crop "${2:-100%}" +repage "$ORBIQA_DOC_IMAGES/$1.png"
+}

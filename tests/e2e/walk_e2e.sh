@@ -98,7 +98,7 @@ open_options
 # for a moment, the dialog shows the preview: the large circle, 300 px across, centred,
 # its lowest row 30 px above the bottom.
 e2e_wait_until 20 "the screen dark around the options window" e2e_screen_shows 1000,700:0 100,100:0
-e2e_picture options-main
+e2e_picture options-main "${WIDTH}x$HEIGHT+$X+$Y"
 xdotool windowunmap --sync "$options"
 e2e_wait_until 20 "the preview spotlight" e2e_screen_shows 500,618:255 779,618:255 640,476:255 640,759:255 \
   470,618:$DIM 809,618:$DIM 640,446:$DIM 640,785:$DIM
@@ -118,7 +118,7 @@ e2e_pass "the options open from the tray over the dimmed screen with the preview
 open_options          # again on the Misc page
 click_options 62 309  # "Toggle Mode ..."
 e2e_wait_until 20 "Toggle Mode checked" radio_checked 62 309
-e2e_picture options-misc
+e2e_picture options-misc "${WIDTH}x$HEIGHT+$X+$Y"
 click_options 434 536 # Cancel
 e2e_wait_until 30 "the options window and the overlay to close" options_closed
 cmp -s "$E2E_WORK/saved" "$settings" || e2e_fail "Cancel changed the settings file"
