@@ -24,4 +24,4 @@ Press Ctrl+C here to end Orbiqa.
 MSG
 fi
 echo "Starting dist/win64/Orbiqa.exe (settings in $WINEPREFIX)"
-wine dist/win64/Orbiqa.exe
+"$ORBIQA_WINE64" dist/win64/Orbiqa.exe

@@ -6,15 +6,38 @@ export WINEARCH=win64
 export WINEDLLOVERRIDES="mscoree,mshtml="
 export WINEDEBUG=${WINEDEBUG:--all}
 
+# Each program runs with the loader of its own architecture, whichever one /usr/bin/wine
+# would pick (Debian's wine64 and wine32:i386 install them here).
+ORBIQA_WINE64=/usr/lib/wine/wine64
+ORBIQA_WINE32=/usr/lib/wine/wine
+ORBIQA_LOADER32=/lib/ld-linux.so.2
+kernel_runs_32bit() { "$ORBIQA_LOADER32" --version >/dev/null 2>&1; }
+# Why 32-bit programs cannot run here, or nothing when they can.
+wine32_missing_reason() {
+  if ! kernel_runs_32bit; then echo "this kernel cannot run 32-bit programs"
+  elif [ ! -x "$ORBIQA_WINE32" ]; then echo "wine32:i386 is not installed (scripts/setup.sh installs it)"
+  fi
+}
+# The loader for a Windows program, from the machine field of its PE header.
+wine_loader_for() {
+  local header
+  header=$(od -An -tu4 -j60 -N4 "$1" | tr -d ' ')
+  if [ "$(od -An -tx2 -j$((header + 4)) -N2 "$1" | tr -d ' ')" = 014c ]; then
+    echo "$ORBIQA_WINE32"
+  else
+    echo "$ORBIQA_WINE64"
+  fi
+}
+
 # Creates the prefix on first use, set up for running without a window manager: no
 # 2-second wait when a full-screen window hides, and crashes end the process instead
 # of opening the debugger's dialog.
 prepare_wine_prefix() {
   [ -f "$WINEPREFIX/.orbiqa-ready" ] && return 0
   mkdir -p "$WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-  wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
+  "$ORBIQA_WINE64" wineboot -i >/dev/null 2>&1
+  "$ORBIQA_WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+  "$ORBIQA_WINE64" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
   wineserver -w
   touch "$WINEPREFIX/.orbiqa-ready"
 }

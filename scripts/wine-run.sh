@@ -3,4 +3,4 @@
 set -euo pipefail
 source "$(dirname "$0")/wine-env.sh"
 prepare_wine_prefix
-exec wine "$@"
+exec "$(wine_loader_for "$1")" "$@"

@@ -1,104 +1,83 @@
-# Sourced by the end-to-end tests: runs the real dist/win64/Orbiqa.exe under Wine on the
+# Sourced by the end-to-end walk: runs Orbiqa.exe of ORBIQA_DIST_DIR under Wine on the
 # virtual display, drives it with real keys and clicks, reads the screen and the settings
-# file, and ends every process it started (by PID) when the test exits.
+# file, and ends every process it started (by PID) when the walk exits.
 set -euo pipefail
 E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$E2E_ROOT/scripts/wine-env.sh"
 source "$E2E_ROOT/scripts/display.sh"
-
 ORBIQA_DIST_DIR=${ORBIQA_DIST_DIR:-$E2E_ROOT/dist/win64}
 ORBIQA_FOCUS_SINK=${ORBIQA_FOCUS_SINK:-$E2E_ROOT/build/win64/focus_sink.exe}
-CONVERT=/usr/bin/convert  # ImageMagick's, not a stand-in earlier on the PATH
+CONVERT=/usr/bin/convert # ImageMagick's, not a stand-in earlier on the PATH
 E2E_WORK=$(mktemp -d)
 E2E_PIDS=""
-ORBIQA_PID=""
 
 e2e_cleanup() {
   local pid
   for pid in $E2E_PIDS; do kill "$pid" 2>/dev/null || true; done
   for pid in $E2E_PIDS; do wait "$pid" 2>/dev/null || true; done
+  # Wine's own processes (the tray among them) go before a display of the walk's own.
+  [ -z "$ORBIQA_DISPLAY_PIDS" ] || wineserver -k 2>/dev/null || true
   stop_virtual_display
   rm -rf "$E2E_WORK"
 }
 trap e2e_cleanup EXIT
-
-e2e_fail() { echo "FAIL: $*" >&2; [ -f "$E2E_WORK/last.png" ] && cp "$E2E_WORK/last.png" "${TMPDIR:-/tmp}/orbiqa-e2e-failure.png" && echo "screenshot: ${TMPDIR:-/tmp}/orbiqa-e2e-failure.png" >&2; exit 1; }
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  cp "$E2E_WORK/last.png" /tmp/orbiqa-e2e-failure.png 2>/dev/null && echo "screen: /tmp/orbiqa-e2e-failure.png" >&2
+  exit 1
+}
 e2e_pass() { echo "PASS: $*"; }
 
-# Polls a command until it succeeds: e2e_wait_until SECONDS DESCRIPTION COMMAND...
+# Polls until a command succeeds: e2e_wait_until SECONDS DESCRIPTION COMMAND...
 e2e_wait_until() {
-  local timeout=$1 what=$2
+  local timeout=$1 what=$2 deadline=$((SECONDS + $1))
   shift 2
-  local deadline=$((SECONDS + timeout))
-  until "$@"; do
-    [ $SECONDS -ge $deadline ] && e2e_fail "timed out after ${timeout}s waiting for: $what"
+  until "$@" >/dev/null; do
+    [ $SECONDS -lt $deadline ] || e2e_fail "timed out after ${timeout}s waiting for: $what"
     sleep 0.2
   done
 }
 
-# Uses the display of the test run, or starts one of its own when run alone.
-e2e_setup() {
-  if [ -z "${DISPLAY:-}" ]; then start_virtual_display 1280x800x24; fi
-  prepare_wine_prefix
+# Starts a Windows program in the background with the loader of its architecture.
+e2e_start() {
+  "$(wine_loader_for "$1")" "$@" &
+  E2E_LAST_PID=$!
+  E2E_PIDS="$E2E_PIDS $E2E_LAST_PID"
+}
+e2e_expect_exit() { # PID WHAT: it ends by itself, with exit code 0
+  e2e_wait_until 30 "$2 to end" bash -c "! kill -0 $1 2>/dev/null"
+  local code=0
+  wait "$1" || code=$?
+  [ "$code" = 0 ] || e2e_fail "$2 ended with $code"
 }
 
-e2e_appdata_dir() {
-  local dir
-  for dir in "$WINEPREFIX"/drive_c/users/*/AppData/Roaming; do
-    case "$dir" in */users/Public/*) continue ;; esac
-    echo "$dir"
-    return
+# The first visible X window titled exactly so; "X Y WIDTH HEIGHT" of each of Orbiqa's.
+e2e_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 | grep .; }
+e2e_orbiqa_windows() {
+  local window
+  for window in $(xdotool search --onlyvisible --class orbiqa.exe 2>/dev/null); do
+    xdotool getwindowgeometry --shell "$window" | sed -n '2,5s/^[A-Z]*=//p' | paste -sd' '
   done
 }
-e2e_settings_file() { echo "$(e2e_appdata_dir)/Orbiqa/Settings.dat"; }
-e2e_remove_settings() { rm -rf "$(e2e_appdata_dir)/Orbiqa"; }
 
-e2e_start_focus_sink() {
-  : > "$E2E_WORK/clicks.log"
-  wine "$ORBIQA_FOCUS_SINK" "$(winepath -w "$E2E_WORK/clicks.log" 2>/dev/null)" &
-  E2E_PIDS="$E2E_PIDS $!"
-  e2e_wait_until 60 "the focus sink window" xdotool search --name "Orbiqa focus sink" >/dev/null
-  E2E_SINK_WINDOW=$(xdotool search --name "Orbiqa focus sink" | head -n1)
-  xdotool windowfocus "$E2E_SINK_WINDOW" 2>/dev/null || true
+# True when one fresh screenshot shows every "X,Y:KIND": KIND is a grey level (the red
+# channel within 8) or blue (the outline's light blue, blue well above red).
+e2e_screen_shows() {
+  xwd -root -silent 2>/dev/null | "$CONVERT" xwd:- "png:$E2E_WORK/last.png" 2>/dev/null || return 1
+  local format="" kinds=() arg r b i=0
+  for arg in "$@"; do
+    format+="%[fx:int(255*p{${arg%%:*}}.r+0.5)] %[fx:int(255*p{${arg%%:*}}.b+0.5)]\n"
+    kinds+=("${arg##*:}")
+  done
+  while read -r r b; do
+    case ${kinds[$i]} in
+      blue) [ $((b - r)) -ge 60 ] || return 1 ;;
+      *) [ $((r - kinds[i])) -le 8 ] && [ $((kinds[i] - r)) -le 8 ] || return 1 ;;
+    esac
+    i=$((i + 1))
+  done < <("$CONVERT" "$E2E_WORK/last.png" -format "$format" info:)
 }
-e2e_focus_sink() { xdotool windowfocus "$E2E_SINK_WINDOW" 2>/dev/null || true; }
-e2e_click_count() { wc -l < "$E2E_WORK/clicks.log"; }
-
-e2e_start_orbiqa() {
-  wine "$ORBIQA_DIST_DIR/Orbiqa.exe" &
-  ORBIQA_PID=$!
-  E2E_PIDS="$E2E_PIDS $ORBIQA_PID"
+# Keeps the last screenshot, or a part of it, as one of the README's pictures when asked.
+e2e_picture() { # NAME [WIDTHxHEIGHT+X+Y]
+  [ -z "${ORBIQA_DOC_IMAGES:-}" ] || "$CONVERT" "$E2E_WORK/last.png" -crop "${2:-100%}" +repage "$ORBIQA_DOC_IMAGES/$1.png"
 }
-e2e_orbiqa_running() { kill -0 "$ORBIQA_PID" 2>/dev/null; }
-# Waits for Orbiqa to end by itself and prints its exit code.
-e2e_wait_orbiqa_exit() {
-  local timeout=$1
-  e2e_wait_until "$timeout" "Orbiqa to end" bash -c "! kill -0 $ORBIQA_PID 2>/dev/null"
-  local code=0
-  wait "$ORBIQA_PID" || code=$?
-  echo "$code"
-}
-e2e_stop_orbiqa() {
-  kill "$ORBIQA_PID" 2>/dev/null || true
-  wait "$ORBIQA_PID" 2>/dev/null || true
-}
-
-e2e_screenshot() {  # e2e_screenshot [FILE]: the whole screen as PNG
-  local file=${1:-$E2E_WORK/last.png}
-  xwd -root -silent | "$CONVERT" xwd:- "png:$file"
-  [ "$file" = "$E2E_WORK/last.png" ] || cp "$file" "$E2E_WORK/last.png"
-}
-# The grey level (red channel, 0-255) of a pixel of the last screenshot.
-e2e_pixel() { "$CONVERT" "$E2E_WORK/last.png" -format "%[fx:int(255*p{$1,$2}.r+0.5)]" info:; }
-# True when a fresh screenshot shows the pixel within tolerance of the value.
-e2e_pixel_near() {  # X Y VALUE TOLERANCE
-  e2e_screenshot
-  local value
-  value=$(e2e_pixel "$1" "$2")
-  [ "$value" -ge $(($3 - $4)) ] && [ "$value" -le $(($3 + $4)) ]
-}
-
-e2e_key_down() { xdotool keydown "$1"; }
-e2e_key_up() { xdotool keyup "$1"; }
-e2e_move() { xdotool mousemove "$1" "$2"; }
-e2e_click() { xdotool mousemove "$1" "$2" click 1; }
