@@ -15,24 +15,11 @@
 
 namespace {
 
-int optionsRequests;
-
-// Whether the shell holds our icon: changing an icon that is not there fails.
-bool trayIconPresent()
-{
-    NOTIFYICONDATAA record = {};
-    record.cbSize = NOTIFYICONDATAA_V2_SIZE;
-    record.hWnd = overlayWindow;
-    record.uID = kTrayIconId;
-    return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
-}
-
-// What the timer does in the open tray menu, with keys posted to it as the user's would
-// come: press Down this many times and then Return.
-int menuDowns;
-int menuTicks;
+int optionsRequests, menuDowns, menuTicks;
 RECT menuRect;
 
+// What the user does in the open tray menu, posted from a timer that the menu's modal
+// loop runs: Down this many times, then Return.
 void CALLBACK driveMenu(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND menu = FindWindowA("#32768", nullptr);
@@ -46,47 +33,40 @@ void CALLBACK driveMenu(HWND, UINT, UINT_PTR, DWORD)
     }
 }
 
-class Tray : public testing::Test {
-  protected:
-    void SetUp() override
-    {
-        ensureShellWindows();
-        snprintf(programDir, sizeof programDir, "%s", distDir().c_str());
-        openOptionsFunction = [] { ++optionsRequests; };
-        initTray();
-    }
-    void TearDown() override
-    {
-        removeTrayIcon();
-        openOptionsFunction = showOptions;
-        quitRequested = 0;
-    }
-};
+// Changing an icon that the shell does not hold fails.
+bool trayIconPresent()
+{
+    NOTIFYICONDATAA record = {};
+    record.cbSize = NOTIFYICONDATAA_V2_SIZE;
+    record.hWnd = overlayWindow;
+    record.uID = kTrayIconId;
+    return Shell_NotifyIconA(NIM_MODIFY, &record) != FALSE;
+}
 
 } // namespace
 
-TEST_F(Tray, IconFromTheProgramFolderComesBackWhenTheShellRestarts)
+// The icon, from the program's folder, comes back when the shell restarts. A double click
+// opens the options; the right button opens the menu at the cursor, whose first item
+// opens the options and whose second asks the program to end.
+TEST(Tray, IconReturnsWithTheShellAndTheCallbackActsOnTheChoice)
 {
-    ASSERT_TRUE(trayIcon && trayIconPresent()) << programDir;
+    ensureShellWindows();
+    snprintf(programDir, sizeof programDir, "%s", distDir().c_str());
+    openOptionsFunction = [] { ++optionsRequests; };
+    initTray();
+    EXPECT_TRUE(trayIcon && trayIconPresent()) << programDir;
     removeTrayIcon();
-    ASSERT_FALSE(trayIconPresent());
+    EXPECT_FALSE(trayIconPresent());
     SendMessageA(overlayWindow, taskbarCreatedMessage, 0, 0);
     EXPECT_TRUE(trayIconPresent());
-}
 
-// A double click opens the options; the right button opens the menu at the cursor, whose
-// first item opens the options and whose second asks the program to end.
-TEST_F(Tray, CallbackOpensTheOptionsOrTheMenuAndActsOnTheChoice)
-{
     struct {
         UINT mouseMessage;
         int menuDowns, optionsRequests, quitRequested;
-    } cases[] = {
-        {WM_LBUTTONDBLCLK, 0, 1, 0},
-        {WM_RBUTTONUP, 0, 0, 0},
-        {WM_RBUTTONDOWN, 1, 1, 0},
-        {WM_RBUTTONDOWN, 2, 0, 1},
-    };
+    } cases[] = {{WM_LBUTTONDBLCLK, 0, 1, 0},
+                 {WM_RBUTTONUP, 0, 0, 0},
+                 {WM_RBUTTONDOWN, 1, 1, 0},
+                 {WM_RBUTTONDOWN, 2, 0, 1}};
     moveCursor(300, 200);
     for (auto c : cases) {
         SCOPED_TRACE(testing::Message() << c.mouseMessage << ", " << c.menuDowns << " down");
@@ -98,4 +78,7 @@ TEST_F(Tray, CallbackOpensTheOptionsOrTheMenuAndActsOnTheChoice)
         EXPECT_EQ(menuRect.left == 300 && menuRect.top == 200, c.mouseMessage == WM_RBUTTONDOWN);
         EXPECT_TRUE(optionsRequests == c.optionsRequests && quitRequested == c.quitRequested);
     }
+    removeTrayIcon();
+    openOptionsFunction = showOptions;
+    quitRequested = 0;
 }
