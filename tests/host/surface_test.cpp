@@ -52,15 +52,6 @@ TEST(Stamp, MaskAgainstOpacityBoundaries)
     }
 }
 
-TEST(Stamp, ImageRowsMapUprightWithoutFlipping)
-{
-    TestSurface surface(5, 5, 0);
-    TestMask mask(3, 2, 0);
-    mask.bits[size_t(mask.stride + 3 * 2)] = 155; // top-right of the image
-    stampMask(surface.view, mask.image(), 1, 2, 200);
-    EXPECT_TRUE(surface.alphaAt(3, 3) == 100 && surface.countEqual(0) == 24);
-}
-
 // The part of a 4 x 3 stamp or cleared rectangle that lands on a 10 x 8 surface.
 TEST(Stamp, StampAndRectangleClipAtEveryEdge)
 {

@@ -17,7 +17,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <iterator>
 #include <string>
 
 namespace {
@@ -29,56 +28,21 @@ const int kButtons[] = {IDC_SHAPE_CIRCLE,  IDC_SHAPE_RECT,     IDC_SHAPE_THIN_RE
                         IDC_TOGGLE_MODE,   IDC_BLUR,           IDC_SHOW_OUTLINE,     IDC_RUN_AT_STARTUP,
                         IDC_FORCE_TOPMOST, IDC_SPOTLIGHT_CTRL, IDC_SPOTLIGHT_ALT,    IDC_HIGHLIGHT_CTRL,
                         IDC_HIGHLIGHT_ALT};
-constexpr int kRadioCount = 9;
-
-HWND dialogOf(int id)
-{
-    return GetDlgItem(mainPage, id) ? mainPage : GetDlgItem(miscPage, id) ? miscPage : optionsWindow;
-}
-int checkOf(int id)
-{
-    return int(SendDlgItemMessageA(dialogOf(id), id, BM_GETCHECK, 0, 0));
-}
-void click(int id)
-{
-    SendDlgItemMessageA(dialogOf(id), id, BM_CLICK, 0, 0);
-}
-int windowsShown()
-{
-    return IsWindowVisible(optionsWindow) + IsWindowVisible(overlayWindow);
-}
-std::string labelText()
-{
-    char text[64] = "";
-    GetDlgItemTextA(mainPage, IDC_OPACITY_LABEL, text, sizeof text);
-    return text;
-}
-
-// True when nobody else may claim the combination: it is registered already.
-bool combinationTaken(int modifiers, int key)
-{
-    if (!RegisterHotKey(outlineWindow, 0x3FFF, UINT(modifiers), UINT(key)))
-        return true;
-    UnregisterHotKey(outlineWindow, 0x3FFF);
-    return false;
-}
+constexpr int kRadioCount = 9, kButtonCount = 17;
 
 // The real options window, created once like at start-up, with real key lists and a
 // real settings file that holds the defaults.
 class OptionsWindow : public testing::Test {
   protected:
-    static void SetUpTestSuite()
-    {
-        ensureShellWindows();
-        if (optionsWindow)
-            return;
-        memset(optionValues, 0, sizeof optionValues); // as at start-up, before the defaults
-        createOptionsWindow();
-        fillKeyCombo(GetDlgItem(miscPage, IDC_SPOTLIGHT_KEY_LIST));
-        fillKeyCombo(GetDlgItem(miscPage, IDC_HIGHLIGHT_KEY_LIST));
-    }
     void SetUp() override
     {
+        ensureShellWindows();
+        if (!optionsWindow) {
+            memset(optionValues, 0, sizeof optionValues); // as at start-up, before the defaults
+            createOptionsWindow();
+            fillKeyCombo(GetDlgItem(miscPage, IDC_SPOTLIGHT_KEY_LIST));
+            fillKeyCombo(GetDlgItem(miscPage, IDC_HIGHLIGHT_KEY_LIST));
+        }
         messagesShown = 0;
         setDefaults();
         initPaths();
@@ -87,56 +51,58 @@ class OptionsWindow : public testing::Test {
     }
     void TearDown() override
     {
-        if (isOptsVisible)
-            click(IDC_CANCEL_BUTTON);
         UnregisterHotKey(overlayWindow, kSpotlightHotKeyId);
         UnregisterHotKey(overlayWindow, kHighlightHotKeyId);
         DeleteFileA(fileOptions);
-        RemoveDirectoryA(settingsDir);
         settleWindows();
+    }
+    static HWND control(int id) { return GetDlgItem(GetDlgItem(mainPage, id) ? mainPage : miscPage, id); }
+    static int checkOf(int id) { return int(SendMessageA(control(id), BM_GETCHECK, 0, 0)); }
+    static void click(int id)
+    {
+        SendMessageA(control(id) ? control(id) : GetDlgItem(optionsWindow, id), BM_CLICK, 0, 0);
+    }
+    static int windowsShown() { return IsWindowVisible(optionsWindow) + IsWindowVisible(overlayWindow); }
+    static std::string labelText()
+    {
+        char text[64] = "";
+        GetDlgItemTextA(mainPage, IDC_OPACITY_LABEL, text, sizeof text);
+        return text;
+    }
+    // Registered already, so that nobody else may claim it.
+    static bool taken(int modifiers, int key)
+    {
+        const bool claimed = RegisterHotKey(outlineWindow, 0x3FFF, UINT(modifiers), UINT(key));
+        UnregisterHotKey(outlineWindow, 0x3FFF);
+        return !claimed;
     }
 };
 
 } // namespace
 
-// One button of each radio set on, as clicks leave them; between them the patterns give
-// every two check boxes one in which they differ. Only an entry of exactly 1 shows
-// checked; an opacity shows as the trackbar step below it, within the trackbar's range,
-// and the label agrees with the thumb.
-TEST_F(OptionsWindow, EveryBoundControlRoundTrips)
+// Only an entry of exactly 1 shows checked, and four patterns tell every two check boxes
+// apart. An opacity shows as the trackbar step below it, within the trackbar's range, and
+// the label agrees with the thumb.
+TEST_F(OptionsWindow, EveryCheckBoxRoundTripsAndOpacityShowsAsATrackbarStep)
 {
     const int16_t kOffValues[] = {0, 2, -1, kNoValue};
     struct {
-        int shape, size, mode;
         int16_t opacity, shownOpacity;
         const char* label;
-        int16_t spotlightKey, highlightKey;
-    } patterns[] = {{shapeRect, sizeSmall, toggleMode, 130, 125, "50% Opaque", 0x7B, 'Z'},
-                    {shapeThinRect, sizeMedium, holdMode, 300, 250, "100% Opaque", 'Q', 0x70},
-                    {shapeCircle, sizeLarge, toggleMode, -300, 25, "10% Opaque", 'A', 0x71},
-                    {shapeRect, sizeExtraLarge, holdMode, kNoValue, 250, "100% Opaque", 0x78, 0x79}};
+    } cases[] = {{130, 125, "50% Opaque"},
+                 {300, 250, "100% Opaque"},
+                 {-300, 25, "10% Opaque"},
+                 {kNoValue, 250, "100% Opaque"}};
     for (int p = 0; p < 4; ++p) {
-        SCOPED_TRACE(p);
-        const auto& r = patterns[p];
-        int checked[kOptionCount] = {};
-        for (int i = 0; i < int(std::size(kButtons)); ++i) {
-            const int id = kButtons[i];
-            checked[id] = i < kRadioCount ? id == r.shape || id == r.size || id == r.mode
-                                          : (i - kRadioCount + 1) >> p & 1;
-            optionValues[id] = checked[id] ? 1 : kOffValues[(i + p) % 4];
-        }
-        optionValues[opacity] = r.opacity;
-        optionValues[spotlightKey] = r.spotlightKey;
-        optionValues[highlightKey] = r.highlightKey;
+        for (int i = kRadioCount; i < kButtonCount; ++i)
+            optionValues[kButtons[i]] = (i - kRadioCount + 1) >> p & 1 ? 1 : kOffValues[(i + p) % 4];
+        optionValues[opacity] = cases[p].opacity;
         fillDialog();
-        EXPECT_EQ(labelText(), r.label);
-
         std::fill(optionValues, optionValues + kOptionCount, kNoValue);
         readDialog();
-        for (int id : kButtons)
-            EXPECT_TRUE(checkOf(id) == checked[id] && optionValues[id] == checked[id]) << "control " << id;
-        EXPECT_TRUE(optionValues[opacity] == r.shownOpacity && optionValues[spotlightKey] == r.spotlightKey &&
-                    optionValues[highlightKey] == r.highlightKey);
+        for (int i = kRadioCount; i < kButtonCount; ++i)
+            EXPECT_EQ(optionValues[kButtons[i]], (i - kRadioCount + 1) >> p & 1) << kButtons[i] << ", " << p;
+        EXPECT_TRUE(optionValues[opacity] == cases[p].shownOpacity && labelText() == cases[p].label) << p;
     }
 }
 
@@ -156,11 +122,11 @@ TEST_F(OptionsWindow, OkRefusesATakenShortcutAndSavesFreeOnes)
 
     click(IDC_SPOTLIGHT_CTRL); // CTRL+ALT+F9
     click(IDC_HIGHLIGHT_ALT);  // K alone
-    SendDlgItemMessageA(miscPage, IDC_HIGHLIGHT_KEY_LIST, CB_SELECTSTRING, WPARAM(-1), LPARAM("K"));
+    SendMessageA(control(IDC_HIGHLIGHT_KEY_LIST), CB_SELECTSTRING, WPARAM(-1), LPARAM("K"));
     click(IDC_OK_BUTTON);
     EXPECT_TRUE(messagesShown == 1 && isOptsVisible == 0 && windowsShown() == 0);
-    EXPECT_TRUE(combinationTaken(kModControl | kModAlt, 0x78) && combinationTaken(0, 'K'));
-    EXPECT_FALSE(combinationTaken(kModAlt, 0x78)) << "the old spotlight shortcut is given back";
+    EXPECT_TRUE(taken(kModControl | kModAlt, 0x78) && taken(0, 'K'));
+    EXPECT_FALSE(taken(kModAlt, 0x78)) << "the old spotlight shortcut is given back";
     const std::string saved = readFile(fileOptions);
     for (const char* line : {"54=3\r\n", "56=0\r\n", "57=75\r\n", "1211=1\r\n"})
         EXPECT_NE(saved.find(line), std::string::npos) << line << " in\n" << saved;
@@ -179,6 +145,7 @@ TEST_F(OptionsWindow, ChangesAndDefaultsPreviewUntilCancelOrTheCloseBoxRestoreTh
         optionValues[id] = 0;
     optionValues[opacity] = 130;
     optionValues[spotlightKey] = 'A';
+    optionValues[highlightKey] = 'B';
     saveOptions();
     loadOptions();
     memcpy(fromFile, optionValues, sizeof fromFile);
@@ -188,14 +155,15 @@ TEST_F(OptionsWindow, ChangesAndDefaultsPreviewUntilCancelOrTheCloseBoxRestoreTh
             EXPECT_TRUE(optionValues[id] == expected[id] && checkOf(id) == expected[id]) << "control " << id;
         EXPECT_TRUE(optionValues[opacity] == expected[opacity] &&
                     overlayPixels[0] == dimPixel(expected[opacity]) &&
-                    optionValues[spotlightKey] == expected[spotlightKey]);
+                    optionValues[spotlightKey] == expected[spotlightKey] &&
+                    optionValues[highlightKey] == expected[highlightKey]);
     };
     for (bool closeBox : {false, true}) {
         SCOPED_TRACE(closeBox ? "close box" : "Cancel");
         showOptions();
         // As a drag moves the thumb: the position changes, then the page hears of it.
-        SendDlgItemMessageA(mainPage, IDC_OPACITY_TRACKBAR, TBM_SETPOS, TRUE, 4);
-        SendMessageA(mainPage, WM_HSCROLL, TB_THUMBTRACK, LPARAM(GetDlgItem(mainPage, IDC_OPACITY_TRACKBAR)));
+        SendMessageA(control(IDC_OPACITY_TRACKBAR), TBM_SETPOS, TRUE, 4);
+        SendMessageA(mainPage, WM_HSCROLL, TB_THUMBTRACK, LPARAM(control(IDC_OPACITY_TRACKBAR)));
         EXPECT_TRUE(labelText() == "40% Opaque" && overlayPixels[0] == dimPixel(100));
         click(IDC_SHAPE_THIN_RECT);
         EXPECT_TRUE(optionValues[shapeThinRect] == 1 && optionValues[shapeRect] == 0 &&
