@@ -12,27 +12,6 @@
 #include <cstring>
 #include <string>
 
-// Every packaged file loads as the stamp reads it: 24 bits, rows padded to four bytes.
-TEST(SpotlightImage, EveryPackagedFileLoads)
-{
-    snprintf(programDir, sizeof programDir, "%s", distDir().c_str());
-    const int choices[] = {shapeCircle, shapeRect, shapeThinRect, sizeSmall,
-                           sizeMedium,  sizeLarge, sizeExtraLarge};
-    for (int combination = 0; combination < 3 * 4 * 2; ++combination) {
-        for (int entry : choices)
-            optionValues[entry] = 0;
-        optionValues[choices[combination % 3]] = 1;
-        optionValues[choices[3 + combination / 3 % 4]] = 1;
-        optionValues[blurEnabled] = int16_t(combination / 12);
-        loadSpotlightImage();
-        EXPECT_TRUE(spotlightImage.bits && spotlightImage.width > 0 && spotlightImage.height > 0 &&
-                    spotlightImage.stride == (3 * spotlightImage.width + 3) / 4 * 4)
-            << combination;
-    }
-    setDefaultValues();
-    loadSpotlightImage();
-}
-
 // An uncompressed bitmap file whose pixels are all 0xFF; a negative height stores the
 // rows top-down.
 static std::string bitmapFile(int width, int height, int bitsPerPixel)
