@@ -54,15 +54,6 @@ TEST(SettingsLoad, IgnoresWhatItCannotPlace)
     EXPECT_EQ(memcmp(before, optionValues, sizeof before), 0);
 }
 
-// 359 characters fill one read; the rest of the line is read as a line of its own.
-TEST(SettingsLoad, LongLinesAreReadInChunksOfTheBuffer)
-{
-    loadText("2=" + std::string(359 - 2, ' ') + "1009=0\n");
-    EXPECT_TRUE(optionValues[opacity] == 0 && optionValues[runAtStartup] == 0);
-    loadText(std::string(2000, 'x') + "=1\n2=9\n");
-    EXPECT_EQ(optionValues[opacity], 9);
-}
-
 TEST(SettingsPaths, JoinsWithinTheBufferOrRefuses)
 {
     char settingsDir[kPathBufferSize];
