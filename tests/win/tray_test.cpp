@@ -27,6 +27,7 @@ static bool trayIconPresent()
 TEST(Tray, IconReturnsWithTheShellAndADoubleClickOpensTheOptions)
 {
     static int optionsRequests;
+    optionsRequests = 0;
     ensureShellWindows();
     snprintf(programDir, sizeof programDir, "%s", distDir().c_str());
     openOptionsFunction = [] { ++optionsRequests; };
