@@ -94,12 +94,4 @@ TEST(Draw, RestoresTheLastPlaceWithTheCurrentImageSize)
     EXPECT_EQ(surface.alphaAt(5, 5), 175);
     EXPECT_EQ(surface.alphaAt(7, 7), 0) << "the larger stamp's remainder stays lit";
     EXPECT_EQ(surface.countEqual(0), 16 - 4 + 4);
-
-    // A highlight clears its whole rectangle; the next draw puts back only an image-sized corner.
-    drawStamp(surface.view, small.image(), last, 20, 2, 1, 8, 5, 175);
-    EXPECT_TRUE(surface.alphaAt(12, 12) == 175 && surface.alphaAt(27, 6) == 0 &&
-                surface.alphaAt(28, 6) == 175);
-    drawStamp(surface.view, small.image(), last, 1, 1, 0, 0, 0, 175);
-    EXPECT_EQ(surface.countEqual(0), 12 + 40 - 4 + 4);
-    EXPECT_EQ(surface.alphaAt(22, 4), 0);
 }
