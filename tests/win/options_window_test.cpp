@@ -1,4 +1,3 @@
-#include "file_helpers.h"
 #include "injected_input.h"
 #include "win_test_support.h"
 
@@ -17,77 +16,49 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 namespace {
 
-struct Control {
-    HWND* page;
-    int id;
-    bool radio;
-};
-
-// Every check box and radio button, each the control of the settings entry of its id.
-const Control kButtons[] = {
-    {&mainPage, IDC_SHAPE_CIRCLE, true},     {&mainPage, IDC_SHAPE_RECT, true},
-    {&mainPage, IDC_SHAPE_THIN_RECT, true},  {&mainPage, IDC_SIZE_SMALL, true},
-    {&mainPage, IDC_SIZE_MEDIUM, true},      {&mainPage, IDC_SIZE_LARGE, true},
-    {&mainPage, IDC_SIZE_EXTRA_LARGE, true}, {&miscPage, IDC_HOLD_MODE, true},
-    {&miscPage, IDC_TOGGLE_MODE, true},      {&mainPage, IDC_BLUR, false},
-    {&mainPage, IDC_SHOW_OUTLINE, false},    {&miscPage, IDC_RUN_AT_STARTUP, false},
-    {&miscPage, IDC_FORCE_TOPMOST, false},   {&miscPage, IDC_SPOTLIGHT_CTRL, false},
-    {&miscPage, IDC_SPOTLIGHT_ALT, false},   {&miscPage, IDC_HIGHLIGHT_CTRL, false},
-    {&miscPage, IDC_HIGHLIGHT_ALT, false},
-};
-
-// True when nobody else may claim the combination: it is registered already.
-bool combinationTaken(int modifiers, int key)
-{
-    constexpr int kProbeId = 0x3FFF;
-    if (!RegisterHotKey(outlineWindow, kProbeId, UINT(modifiers), UINT(key)))
-        return true;
-    UnregisterHotKey(outlineWindow, kProbeId);
-    return false;
-}
+// Every radio button and check box, each the control of the settings entry of its id.
+const int kButtons[] = {IDC_SHAPE_CIRCLE,  IDC_SHAPE_RECT,     IDC_SHAPE_THIN_RECT,  IDC_SIZE_SMALL,
+                        IDC_SIZE_MEDIUM,   IDC_SIZE_LARGE,     IDC_SIZE_EXTRA_LARGE, IDC_HOLD_MODE,
+                        IDC_TOGGLE_MODE,   IDC_BLUR,           IDC_SHOW_OUTLINE,     IDC_RUN_AT_STARTUP,
+                        IDC_FORCE_TOPMOST, IDC_SPOTLIGHT_CTRL, IDC_SPOTLIGHT_ALT,    IDC_HIGHLIGHT_CTRL,
+                        IDC_HIGHLIGHT_ALT};
 
 // The real options window, created once like at start-up, with real key lists and a
-// real settings file in the test prefix.
+// real settings file that holds the defaults.
 class OptionsWindow : public testing::Test {
   protected:
-    static void SetUpTestSuite()
-    {
-        ensureShellWindows();
-        if (optionsWindow)
-            return;
-        // As at start-up, before the defaults: every entry 0, so the Main page shows.
-        memset(optionValues, 0, sizeof optionValues);
-        createOptionsWindow();
-        fillKeyCombo(GetDlgItem(miscPage, IDC_SPOTLIGHT_KEY_LIST));
-        fillKeyCombo(GetDlgItem(miscPage, IDC_HIGHLIGHT_KEY_LIST));
-    }
     void SetUp() override
     {
-        recordedMessages.clear();
+        ensureShellWindows();
+        if (!optionsWindow) {
+            memset(optionValues, 0, sizeof optionValues); // as at start-up, before the defaults
+            createOptionsWindow();
+            fillKeyCombo(GetDlgItem(miscPage, IDC_SPOTLIGHT_KEY_LIST));
+            fillKeyCombo(GetDlgItem(miscPage, IDC_HIGHLIGHT_KEY_LIST));
+        }
+        messagesShown = 0;
         setDefaults();
         initPaths();
-        ASSERT_STRNE(fileOptions, "");
-        writeFile(fileOptions, kDefaultSettingsFile);
+        saveOptions();
         loadOptionsIntoDialog();
     }
     void TearDown() override
     {
-        if (isOptsVisible)
-            click(optionsWindow, IDC_CANCEL_BUTTON);
         UnregisterHotKey(overlayWindow, kSpotlightHotKeyId);
         UnregisterHotKey(overlayWindow, kHighlightHotKeyId);
         DeleteFileA(fileOptions);
-        RemoveDirectoryA(settingsDir);
         settleWindows();
     }
-
-    static int checkOf(HWND page, int id) { return int(SendDlgItemMessageA(page, id, BM_GETCHECK, 0, 0)); }
-    static void click(HWND page, int id) { SendDlgItemMessageA(page, id, BM_CLICK, 0, 0); }
+    static HWND control(int id) { return GetDlgItem(GetDlgItem(mainPage, id) ? mainPage : miscPage, id); }
+    static int checkOf(int id) { return int(SendMessageA(control(id), BM_GETCHECK, 0, 0)); }
+    static void click(int id)
+    {
+        SendMessageA(control(id) ? control(id) : GetDlgItem(optionsWindow, id), BM_CLICK, 0, 0);
+    }
     static int windowsShown() { return IsWindowVisible(optionsWindow) + IsWindowVisible(overlayWindow); }
     static std::string labelText()
     {
@@ -95,173 +66,104 @@ class OptionsWindow : public testing::Test {
         GetDlgItemTextA(mainPage, IDC_OPACITY_LABEL, text, sizeof text);
         return text;
     }
+    // Registered already, so that nobody else may claim it.
+    static bool taken(int modifiers, int key)
+    {
+        const bool claimed = RegisterHotKey(outlineWindow, 0x3FFF, UINT(modifiers), UINT(key));
+        UnregisterHotKey(outlineWindow, 0x3FFF);
+        return !claimed;
+    }
 };
 
 } // namespace
 
-// Four settings that between them turn every control on and off, with one button of each
-// radio set on, as clicks leave them. Only an entry of exactly 1 shows checked; an opacity
-// shows as the nearest trackbar step below, within the trackbar's range.
-TEST_F(OptionsWindow, EveryBoundControlRoundTrips)
+// A shortcut that another program holds keeps the window open and writes nothing, and the
+// next OK may try again: free shortcuts are then claimed, the old ones given back, and the
+// settings saved.
+TEST_F(OptionsWindow, OkRefusesATakenShortcutAndSavesFreeOnes)
 {
-    const int16_t kOffValues[] = {0, 2, -1, kNoValue};
-    struct {
-        int shape, size, mode;
-        int16_t opacity, shownOpacity;
-        const char* label;
-        int16_t spotlightKey, highlightKey;
-    } patterns[] = {
-        {shapeRect, sizeSmall, toggleMode, 130, 125, "50% Opaque", 0x7B, 'Z'},
-        {shapeThinRect, sizeMedium, holdMode, 300, 250, "100% Opaque", 'Q', 0x70},
-        {shapeCircle, sizeLarge, toggleMode, -300, 25, "10% Opaque", 'A', 0x71},
-        {shapeRect, sizeExtraLarge, holdMode, kNoValue, 250, "100% Opaque", 0x78, 0x79},
-    };
-    for (int p = 0; p < 4; ++p) {
-        int16_t checked[kOptionCount] = {};
-        int n = p;
-        for (const Control& c : kButtons) {
-            const auto& r = patterns[p];
-            checked[c.id] = c.radio ? c.id == r.shape || c.id == r.size || c.id == r.mode : n % 2;
-            optionValues[c.id] = checked[c.id] ? 1 : kOffValues[n++ % 4];
-        }
-        optionValues[opacity] = patterns[p].opacity;
-        optionValues[spotlightKey] = patterns[p].spotlightKey;
-        optionValues[highlightKey] = patterns[p].highlightKey;
-        fillDialog();
-        for (const Control& c : kButtons)
-            EXPECT_EQ(checkOf(*c.page, c.id), checked[c.id]) << "control " << c.id;
-        EXPECT_EQ(labelText(), patterns[p].label);
-
-        std::fill(optionValues, optionValues + kOptionCount, kNoValue);
-        readDialog();
-        for (const Control& c : kButtons)
-            EXPECT_EQ(optionValues[c.id], checked[c.id]) << "control " << c.id;
-        EXPECT_EQ(optionValues[opacity], patterns[p].shownOpacity);
-        EXPECT_EQ(optionValues[spotlightKey], patterns[p].spotlightKey);
-        EXPECT_EQ(optionValues[highlightKey], patterns[p].highlightKey);
-    }
-}
-
-// A shortcut taken by the other one or by another registration keeps the window open and
-// writes nothing, and the next OK may try again: free shortcuts are then claimed, the old
-// ones given back, and the settings saved.
-TEST_F(OptionsWindow, OkRefusesTakenShortcutsAndSavesFreeOnes)
-{
-    constexpr int kOtherProgramsId = 77;
-    ASSERT_TRUE(RegisterHotKey(outlineWindow, kOtherProgramsId, kModAlt, 0x79));
+    ASSERT_TRUE(RegisterHotKey(outlineWindow, 77, kModAlt, 0x79)); // ALT+F10, the highlight's
+    const std::string before = readFile(fileOptions);
     showOptions();
-    click(mainPage, IDC_SIZE_SMALL); // a change that a save would write
-    for (const char* highlightKeyName : {"F9", "F10"}) {
-        SCOPED_TRACE(highlightKeyName);
-        recordedMessages.clear();
-        SendDlgItemMessageA(miscPage, IDC_HIGHLIGHT_KEY_LIST, CB_SELECTSTRING, WPARAM(-1),
-                            LPARAM(highlightKeyName));
-        click(optionsWindow, IDC_OK_BUTTON);
-        ASSERT_EQ(recordedMessages.size(), 1u);
-        EXPECT_EQ(recordedMessages[0].text, "One of the shortcut keys is already taken. Please change it.");
-        EXPECT_EQ(recordedMessages[0].caption, "Quorvel");
-        EXPECT_TRUE(isOptsVisible == 1 && windowsShown() == 2);
-        EXPECT_EQ(readFile(fileOptions), kDefaultSettingsFile);
-    }
-    UnregisterHotKey(outlineWindow, kOtherProgramsId);
+    click(IDC_SIZE_SMALL); // a change that a save would write
+    click(IDC_OK_BUTTON);
+    EXPECT_TRUE(messagesShown == 1 && isOptsVisible == 1 && windowsShown() == 2 &&
+                readFile(fileOptions) == before);
+    UnregisterHotKey(outlineWindow, 77);
 
-    recordedMessages.clear();
-    click(miscPage, IDC_SPOTLIGHT_CTRL); // CTRL+ALT+F9
-    click(miscPage, IDC_HIGHLIGHT_ALT);  // K alone
-    SendDlgItemMessageA(miscPage, IDC_HIGHLIGHT_KEY_LIST, CB_SELECTSTRING, WPARAM(-1), LPARAM("K"));
-    click(optionsWindow, IDC_OK_BUTTON);
-    EXPECT_TRUE(recordedMessages.empty());
-    EXPECT_TRUE(isOptsVisible == 0 && windowsShown() == 0);
-    EXPECT_TRUE(combinationTaken(kModControl | kModAlt, 0x78) && combinationTaken(0, 'K'));
-    EXPECT_FALSE(combinationTaken(kModAlt, 0x78)) << "the old spotlight shortcut is given back";
+    click(IDC_SPOTLIGHT_CTRL); // CTRL+ALT+F9
+    click(IDC_HIGHLIGHT_ALT);  // K alone
+    SendMessageA(control(IDC_HIGHLIGHT_KEY_LIST), CB_SELECTSTRING, WPARAM(-1), LPARAM("K"));
+    click(IDC_OK_BUTTON);
+    EXPECT_TRUE(messagesShown == 1 && isOptsVisible == 0 && windowsShown() == 0);
+    EXPECT_TRUE(taken(kModControl | kModAlt, 0x78) && taken(0, 'K'));
+    EXPECT_FALSE(taken(kModAlt, 0x78)) << "the old spotlight shortcut is given back";
     const std::string saved = readFile(fileOptions);
-    for (const char* line : {"54=3\r\n", "56=0\r\n", "57=75\r\n", "1064=1\r\n", "1068=0\r\n", "1069=75\r\n"})
-        EXPECT_NE(saved.find(line), std::string::npos) << line << " in\n" << saved;
+    EXPECT_TRUE(saved.find("54=3\r\n55=120\r\n56=0\r\n57=75\r\n") != std::string::npos &&
+                saved.find("1211=1\r\n") != std::string::npos)
+        << saved;
 }
 
-// Every change shows at once; Cancel and the close box throw the changes away: table,
-// controls, label and surface go back to the file.
-TEST_F(OptionsWindow, ChangesPreviewAtOnceAndCancelOrTheCloseBoxRestoreTheFile)
+// Every change previews at once, and Restore Defaults shows every default, but nothing is
+// saved before OK: Cancel and the close box go back to the file in the table, the
+// controls and the surface. Only an entry of exactly 1 shows checked, and the trackbar
+// and its label show an opacity within the trackbar's range.
+TEST_F(OptionsWindow, ChangesAndDefaultsPreviewUntilCancelOrTheCloseBoxRestoreTheFile)
 {
-    writeFile(fileOptions, std::string(kDefaultSettingsFile) + "2=130\r\n");
+    int16_t defaults[kOptionCount], fromFile[kOptionCount];
+    memcpy(defaults, optionValues, sizeof defaults);
+    for (int id : kButtons)
+        optionValues[id] = isOptionOn(id) ? 2 : 1;
+    for (int id : {shapeThinRect, sizeMedium, sizeExtraLarge}) // one of each radio set stays on
+        optionValues[id] = 2;
+    optionValues[opacity] = 300;
+    optionValues[spotlightKey] = 'A';
+    saveOptions();
     loadOptionsIntoDialog();
+    memcpy(fromFile, optionValues, sizeof fromFile);
+    const std::string saved = readFile(fileOptions);
+    const auto expectShown = [](const int16_t* expected, const char* label) {
+        for (int id : kButtons)
+            EXPECT_TRUE(optionValues[id] == expected[id] && checkOf(id) == (expected[id] == 1))
+                << "control " << id;
+        EXPECT_TRUE(optionValues[opacity] == expected[opacity] &&
+                    overlayPixels[0] == dimPixel(expected[opacity]) && labelText() == label &&
+                    optionValues[spotlightKey] == expected[spotlightKey]);
+    };
     for (bool closeBox : {false, true}) {
         SCOPED_TRACE(closeBox ? "close box" : "Cancel");
         showOptions();
         // As a drag moves the thumb: the position changes, then the page hears of it.
-        SendDlgItemMessageA(mainPage, IDC_OPACITY_TRACKBAR, TBM_SETPOS, TRUE, 4);
-        SendMessageA(mainPage, WM_HSCROLL, TB_THUMBTRACK, LPARAM(GetDlgItem(mainPage, IDC_OPACITY_TRACKBAR)));
-        click(mainPage, IDC_SHAPE_THIN_RECT);
-        click(miscPage, IDC_RUN_AT_STARTUP);
+        SendMessageA(control(IDC_OPACITY_TRACKBAR), TBM_SETPOS, TRUE, 4);
+        SendMessageA(mainPage, WM_HSCROLL, TB_THUMBTRACK, LPARAM(control(IDC_OPACITY_TRACKBAR)));
         EXPECT_TRUE(labelText() == "40% Opaque" && overlayPixels[0] == dimPixel(100));
-        EXPECT_TRUE(optionValues[shapeThinRect] == 1 && optionValues[shapeCircle] == 0 &&
-                    optionValues[sizeLarge] == 1)
-            << "the shapes are one exclusive set, the sizes another";
 
+        click(IDC_RESTORE_DEFAULTS);
+        expectShown(defaults, "70% Opaque");
+        EXPECT_EQ(readFile(fileOptions), saved);
         if (closeBox)
             SendMessageA(optionsWindow, WM_CLOSE, 0, 0);
         else
-            click(optionsWindow, IDC_CANCEL_BUTTON);
+            click(IDC_CANCEL_BUTTON);
         settleWindows(); // runs the cancel click that the close box posts
         EXPECT_TRUE(isOptsVisible == 0 && windowsShown() == 0);
-        EXPECT_TRUE(optionValues[opacity] == 130 && overlayPixels[0] == dimPixel(130));
-        EXPECT_TRUE(SendDlgItemMessageA(mainPage, IDC_OPACITY_TRACKBAR, TBM_GETPOS, 0, 0) == 5 &&
-                    labelText() == "50% Opaque");
-        EXPECT_TRUE(optionValues[shapeCircle] == 1 && checkOf(mainPage, IDC_SHAPE_CIRCLE) == 1 &&
-                    checkOf(mainPage, IDC_SHAPE_THIN_RECT) == 0 &&
-                    checkOf(miscPage, IDC_RUN_AT_STARTUP) == 1);
+        expectShown(fromFile, "100% Opaque");
     }
-    EXPECT_TRUE(recordedMessages.empty());
+    EXPECT_EQ(messagesShown, 0);
 }
 
-// Every control shows its default and the preview its dimming, but nothing is saved
-// before OK, and Cancel goes back to the file.
-TEST_F(OptionsWindow, RestoreDefaultsResetsEveryControlButSavesNothing)
-{
-    for (const Control& c : kButtons)
-        optionValues[c.id] = int16_t(!isOptionOn(c.id));
-    optionValues[opacity] = 50;
-    optionValues[spotlightKey] = 'A';
-    saveOptions();
-    const std::string saved = readFile(fileOptions);
-    loadOptionsIntoDialog();
-    showOptions();
-    click(optionsWindow, IDC_RESTORE_DEFAULTS);
-
-    int16_t shownValues[kOptionCount];
-    memcpy(shownValues, optionValues, sizeof shownValues); // as the click read them from the controls
-    setDefaultValues();
-    for (int key : {int(opacity), int(spotlightKey), int(highlightKey)})
-        EXPECT_EQ(shownValues[key], optionValues[key]) << key;
-    for (const Control& c : kButtons)
-        EXPECT_EQ(shownValues[c.id], optionValues[c.id]) << "control " << c.id;
-    EXPECT_TRUE(labelText() == "70% Opaque" && overlayPixels[0] == dimPixel(175));
-    EXPECT_EQ(readFile(fileOptions), saved);
-    click(optionsWindow, IDC_CANCEL_BUTTON);
-    EXPECT_EQ(optionValues[opacity], 50);
-}
-
-// Set with the command for the program's folder, deleted when off; a folder that is not
-// known writes nothing rather than a command naming a file in a root.
+// Set with the command for the program's folder while the setting is exactly 1, deleted
+// otherwise.
 TEST(StartupEntry, RunValueFollowsTheSetting)
 {
-    struct {
-        const char* dir;
-        int16_t setting;
-        const char* value;
-    } cases[] = {
-        {"C:\\Program Files\\X", 1, "\"C:\\Program Files\\X\\Orbiqa.exe\""},
-        {"C:\\Program Files\\X", 2, ""},
-        {"", 1, ""},
-    };
-    for (auto c : cases) {
-        snprintf(programDir, sizeof programDir, "%s", c.dir);
-        optionValues[runAtStartup] = c.setting;
+    snprintf(programDir, sizeof programDir, "C:\\Program Files\\X");
+    for (int16_t setting : {1, 2}) {
+        optionValues[runAtStartup] = setting;
         updateStartupEntry();
-        char data[512] = "";
+        char data[64] = "";
         DWORD size = sizeof data;
         RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Orbiqa",
                      RRF_RT_REG_SZ, nullptr, data, &size);
-        EXPECT_STREQ(data, c.value) << c.dir << " " << c.setting;
+        EXPECT_STREQ(data, setting == 1 ? "\"C:\\Program Files\\X\\Orbiqa.exe\"" : "") << setting;
     }
 }
