@@ -11,7 +11,6 @@
 #include "res/resource.h"
 #include "settings/option_table.h"
 #include "settings/settings_file.h"
-#include "settings/startup_entry.h"
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
@@ -154,16 +153,3 @@ TEST_F(OptionsWindow, ChangesAndDefaultsPreviewUntilCancelOrTheCloseBoxRestoreTh
 
 // Set with the command for the program's folder while the setting is exactly 1, deleted
 // otherwise.
-TEST(StartupEntry, RunValueFollowsTheSetting)
-{
-    snprintf(programDir, sizeof programDir, "C:\\Program Files\\X");
-    for (int16_t setting : {1, 2}) {
-        optionValues[runAtStartup] = setting;
-        updateStartupEntry();
-        char data[64] = "";
-        DWORD size = sizeof data;
-        RegGetValueA(HKEY_LOCAL_MACHINE, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Orbiqa",
-                     RRF_RT_REG_SZ, nullptr, data, &size);
-        EXPECT_STREQ(data, setting == 1 ? "\"C:\\Program Files\\X\\Orbiqa.exe\"" : "") << setting;
-    }
-}

@@ -17,11 +17,13 @@
 
 namespace {
 
-constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run";
-
-bool runValueIn(HKEY root)
+std::string runValueIn(HKEY root)
 {
-    return RegGetValueA(root, kRunKey, "Orbiqa", RRF_RT_REG_SZ, nullptr, nullptr, nullptr) == ERROR_SUCCESS;
+    char command[MAX_PATH] = "";
+    DWORD size = sizeof command;
+    RegGetValueA(root, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Orbiqa", RRF_RT_REG_SZ, nullptr,
+                 command, &size);
+    return command;
 }
 
 } // namespace
@@ -60,31 +62,29 @@ TEST(StartSafety, WithoutTheIconFileTheTrayShowsTheProgramsIcon)
     RemoveDirectoryA(programDir);
 }
 
-// HKLM stands in for a machine-wide key the user may not write: it is pointed at an
-// empty key, where the Run key cannot be opened. HKCU is pointed at a scratch key.
-TEST(StartSafety, WithoutRightsToTheMachineKeyTheUsersRunKeyStartsTheProgram)
+// Writable, the machine-wide key holds the value; refused (pointed at an empty key, where
+// the Run key cannot be opened), the user's key does. Never both, and off clears both.
+TEST(StartSafety, TheRunValueGoesWhereTheUserMayWriteIt)
 {
     HKEY noMachineRun, scratchUser;
     RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\OrbiqaTest\\Machine", 0, nullptr, 0, KEY_ALL_ACCESS,
                     nullptr, &noMachineRun, nullptr);
     RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\OrbiqaTest\\User", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                     &scratchUser, nullptr);
-    ASSERT_EQ(RegOverridePredefKey(HKEY_LOCAL_MACHINE, noMachineRun), ERROR_SUCCESS);
     ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, scratchUser), ERROR_SUCCESS);
-    snprintf(programDir, sizeof programDir, "C:\\Tools\\X");
-
-    optionValues[runAtStartup] = 1;
-    updateStartupEntry();
-    char command[MAX_PATH] = "";
-    DWORD size = sizeof command;
-    RegGetValueA(HKEY_CURRENT_USER, kRunKey, "Orbiqa", RRF_RT_REG_SZ, nullptr, command, &size);
-    EXPECT_STREQ(command, "C:\\Tools\\X\\Orbiqa.exe");
-    EXPECT_FALSE(runValueIn(HKEY_LOCAL_MACHINE));
-
-    optionValues[runAtStartup] = 0;
-    updateStartupEntry();
-    EXPECT_FALSE(runValueIn(HKEY_CURRENT_USER));
-
+    snprintf(programDir, sizeof programDir, "C:\\Program Files\\X");
+    const std::string command = "\"C:\\Program Files\\X\\Orbiqa.exe\"";
+    for (bool machineWritable : {true, false}) {
+        if (!machineWritable)
+            RegOverridePredefKey(HKEY_LOCAL_MACHINE, noMachineRun);
+        optionValues[runAtStartup] = 1;
+        updateStartupEntry();
+        EXPECT_EQ(runValueIn(HKEY_LOCAL_MACHINE), machineWritable ? command : "");
+        EXPECT_EQ(runValueIn(HKEY_CURRENT_USER), machineWritable ? "" : command);
+        optionValues[runAtStartup] = 2;
+        updateStartupEntry();
+        EXPECT_EQ(runValueIn(HKEY_LOCAL_MACHINE) + runValueIn(HKEY_CURRENT_USER), "");
+    }
     RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
     RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     RegCloseKey(noMachineRun);
