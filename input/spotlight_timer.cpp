@@ -3,78 +3,80 @@
 #include "app/app.h"
 #include "app/trace.h"
 #include "input/highlight.h"
-#include "input/shortcut_keys.h"
+#include "input/tick_decision.h"
 #include "options/options_window.h"
 #include "overlay/overlay_surface.h"
 #include "overlay/spotlight_image.h"
 #include "settings/option_table.h"
 
-POINT lastCursorPos;
+ScreenPoint lastCursorPos;
 DWORD lastToggleTick;
 DWORD toggleGuardMs;
-
-static constexpr DWORD kToggleGuardMs = 500;
 
 static int16_t asyncKeyState(int virtualKey)
 {
     return GetAsyncKeyState(virtualKey);
 }
 
-static bool spotlightShortcutHeld()
+static TickInputs readTickInputs(HWND foreground)
 {
-    return shortcutHeld(asyncKeyState, optionValues[spotlightModifiers], optionValues[spotlightKey]);
-}
-
-// Redraws only when the cursor has moved: presenting the whole surface is the costly part.
-static void followCursor()
-{
-    POINT cursor;
-    GetCursorPos(&cursor);
-    if (cursor.x == lastCursorPos.x && cursor.y == lastCursorPos.y)
-        return;
-    lastCursorPos = cursor;
-    drawOverlay(overlayWindow, spotlightCornerX(cursor.x, spotlightImage.width),
-                spotlightCornerY(cursor.y, spotlightImage.height, screenHeight()), 0, 0, 0);
+    TickInputs in = {};
+    in.readKey = asyncKeyState;
+    in.spotlightModifiers = optionValues[spotlightModifiers];
+    in.spotlightKey = optionValues[spotlightKey];
+    in.highlightModifiers = optionValues[highlightModifiers];
+    in.highlightKey = optionValues[highlightKey];
+    in.holdMode = optionValues[holdMode];
+    in.forceTopmost = optionValues[forceTopmost];
+    in.showOutline = optionValues[showOutline];
+    in.optionsShown = isOptsVisible == 1;
+    in.overlayVisible = IsWindowVisible(overlayWindow) == 1;
+    in.overlayForeground = foreground == overlayWindow;
+    in.outlineForeground = foreground == outlineWindow;
+    POINT cursor = {};
+    in.cursorRead = GetCursorPos(&cursor) != 0;
+    in.cursor = {int(cursor.x), int(cursor.y)};
+    in.now = GetTickCount();
+    in.imageWidth = spotlightImage.width;
+    in.imageHeight = spotlightImage.height;
+    in.screenHeight = screenHeight();
+    return in;
 }
 
 void spotlightTick()
 {
-    // Read once: every step below acts on the window that was in front when the tick began.
+    // Read once: every step acts on the window that was in front when the tick began.
     HWND foreground = GetForegroundWindow();
+    const TickInputs in = readTickInputs(foreground);
+    TickState state = {highPrev == 1, highlightActive == 1, dragAnchor,   dragCurrent,
+                       lastCursorPos, lastToggleTick,       toggleGuardMs};
+    const TickActions act = decideTick(in, state);
+    highPrev = state.highPrev;
+    highlightActive = state.highlightActive;
+    dragAnchor = state.dragAnchor;
+    dragCurrent = state.dragCurrent;
+    lastCursorPos = state.lastCursor;
+    lastToggleTick = state.lastToggle;
+    toggleGuardMs = state.guardMs;
 
-    if (isOptsVisible == 1) {
+    if (in.optionsShown) {
         trace("isOptsVisible==1");
-        if (foreground == overlayWindow)
+        if (act.raiseOptions)
             SetWindowPos(optionsWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
         return;
     }
-
-    if (IsWindowVisible(overlayWindow) == 1 && isOptionOn(forceTopmost) && foreground != overlayWindow &&
-        foreground != outlineWindow)
+    if (act.keepTopmost)
         SetWindowPos(overlayWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-
-    highlightSweepStep();
-    if (highlightActive == 1)
-        return;
-
-    if (isOptionOn(holdMode)) {
-        if (!spotlightShortcutHeld()) {
-            ShowWindow(overlayWindow, SW_HIDE);
-            return;
-        }
-        // The presentation keeps the keyboard: the overlay is shown without activation, so
-        // handing the foreground back changes nothing and stays only as a safeguard.
-        ShowWindow(overlayWindow, SW_SHOWNA);
+    if (act.placeOutline)
+        placeOutline(act.outline);
+    if (act.lightHighlight)
+        showHighlight(act.lit, act.litSurfaceRow);
+    // Shown without activation, the presentation keeps the keyboard; handing the
+    // foreground back changes nothing then and stays only as a safeguard.
+    if (act.show != TickActions::Show::keep)
+        ShowWindow(overlayWindow, act.show == TickActions::Show::show ? SW_SHOWNA : SW_HIDE);
+    if (act.handBackForeground)
         SetForegroundWindow(foreground);
-    } else {
-        DWORD now = GetTickCount();
-        if (spotlightShortcutHeld() && toggleGuardPassed(now, lastToggleTick, toggleGuardMs)) {
-            lastToggleTick = GetTickCount();
-            toggleGuardMs = kToggleGuardMs;
-            ShowWindow(overlayWindow, IsWindowVisible(overlayWindow) ? SW_HIDE : SW_SHOWNA);
-        }
-        if (!IsWindowVisible(overlayWindow))
-            return;
-    }
-    followCursor();
+    if (act.redraw)
+        drawOverlay(overlayWindow, act.drawX, act.drawY, 0, 0, 0);
 }
