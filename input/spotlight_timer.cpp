@@ -43,14 +43,23 @@ static TickInputs readTickInputs(HWND foreground)
     return in;
 }
 
-void spotlightTick()
+// The tick's memory lives in the named globals that the options window and the click
+// handler also touch.
+static TickState rememberedState()
 {
-    // Read once: every step acts on the window that was in front when the tick began.
-    HWND foreground = GetForegroundWindow();
-    const TickInputs in = readTickInputs(foreground);
-    TickState state = {highPrev == 1, highlightActive == 1, dragAnchor,   dragCurrent,
-                       lastCursorPos, lastToggleTick,       toggleGuardMs};
-    const TickActions act = decideTick(in, state);
+    TickState state = {};
+    state.highPrev = highPrev == 1;
+    state.highlightActive = highlightActive == 1;
+    state.dragAnchor = dragAnchor;
+    state.dragCurrent = dragCurrent;
+    state.lastCursor = lastCursorPos;
+    state.lastToggle = lastToggleTick;
+    state.guardMs = toggleGuardMs;
+    return state;
+}
+
+static void remember(const TickState& state)
+{
     highPrev = state.highPrev;
     highlightActive = state.highlightActive;
     dragAnchor = state.dragAnchor;
@@ -58,6 +67,16 @@ void spotlightTick()
     lastCursorPos = state.lastCursor;
     lastToggleTick = state.lastToggle;
     toggleGuardMs = state.guardMs;
+}
+
+void spotlightTick()
+{
+    // Read once: every step acts on the window that was in front when the tick began.
+    HWND foreground = GetForegroundWindow();
+    const TickInputs in = readTickInputs(foreground);
+    TickState state = rememberedState();
+    const TickActions act = decideTick(in, state);
+    remember(state);
 
     if (in.optionsShown) {
         trace("isOptsVisible==1");
