@@ -18,6 +18,15 @@ static int16_t asyncKeyState(int virtualKey)
     return GetAsyncKeyState(virtualKey);
 }
 
+static bool cursorPosition(ScreenPoint& cursor)
+{
+    POINT point = {};
+    if (!GetCursorPos(&point))
+        return false;
+    cursor = {int(point.x), int(point.y)};
+    return true;
+}
+
 static TickInputs readTickInputs(HWND foreground)
 {
     TickInputs in = {};
@@ -33,9 +42,7 @@ static TickInputs readTickInputs(HWND foreground)
     in.overlayVisible = IsWindowVisible(overlayWindow) == 1;
     in.overlayForeground = foreground == overlayWindow;
     in.outlineForeground = foreground == outlineWindow;
-    POINT cursor = {};
-    in.cursorRead = GetCursorPos(&cursor) != 0;
-    in.cursor = {int(cursor.x), int(cursor.y)};
+    in.readCursor = cursorPosition;
     in.now = GetTickCount();
     in.imageWidth = spotlightImage.width;
     in.imageHeight = spotlightImage.height;

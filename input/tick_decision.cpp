@@ -10,17 +10,35 @@ static bool samePoint(ScreenPoint a, ScreenPoint b)
     return a.x == b.x && a.y == b.y;
 }
 
+// Under Wine every read can be a round trip to the X server, so an idle tick reads no
+// cursor, and a tick that sweeps and then follows reads it once.
+struct CursorOnce {
+    CursorReader read;
+    bool asked = false, known = false;
+    ScreenPoint point = {};
+
+    bool get(ScreenPoint& cursor)
+    {
+        if (!asked)
+            known = read(point);
+        asked = true;
+        cursor = point;
+        return known;
+    }
+};
+
 // The corners are the cursor positions of the ticks while the shortcut was held; the
 // release reads no position, so the last held tick gives the far corner. A tick whose
 // cursor could not be read neither starts the sweep nor moves a corner.
-static void sweepStep(const TickInputs& in, TickState& state, TickActions& actions)
+static void sweepStep(const TickInputs& in, CursorOnce& cursorOnce, TickState& state, TickActions& actions)
 {
     if (shortcutHeld(in.readKey, in.highlightModifiers, in.highlightKey)) {
-        if (!in.cursorRead)
+        ScreenPoint cursor;
+        if (!cursorOnce.get(cursor))
             return;
         if (!state.highPrev)
-            state.dragAnchor = in.cursor;
-        state.dragCurrent = in.cursor;
+            state.dragAnchor = cursor;
+        state.dragCurrent = cursor;
         if (entryOn(in.showOutline)) {
             actions.placeOutline = true;
             actions.outline = rectOfCorners(state.dragAnchor, state.dragCurrent);
@@ -50,7 +68,8 @@ TickActions decideTick(const TickInputs& in, TickState& state)
         in.overlayVisible && entryOn(in.forceTopmost) && !in.overlayForeground && !in.outlineForeground;
 
     // The sweep runs even with a highlight on screen: a new one replaces it.
-    sweepStep(in, state, actions);
+    CursorOnce cursorOnce = {in.readCursor};
+    sweepStep(in, cursorOnce, state, actions);
     if (state.highlightActive)
         return actions;
 
@@ -71,11 +90,12 @@ TickActions decideTick(const TickInputs& in, TickState& state)
         actions.show = visible ? TickActions::Show::show : TickActions::Show::hide;
     }
     // Presenting the whole surface is the costly part: only a move is worth it.
-    if (!visible || !in.cursorRead || samePoint(in.cursor, state.lastCursor))
+    ScreenPoint cursor;
+    if (!visible || !cursorOnce.get(cursor) || samePoint(cursor, state.lastCursor))
         return actions;
-    state.lastCursor = in.cursor;
+    state.lastCursor = cursor;
     actions.redraw = true;
-    actions.drawX = spotlightCornerX(in.cursor.x, in.imageWidth);
-    actions.drawY = spotlightCornerY(in.cursor.y, in.imageHeight, in.screenHeight);
+    actions.drawX = spotlightCornerX(cursor.x, in.imageWidth);
+    actions.drawY = spotlightCornerY(cursor.y, in.imageHeight, in.screenHeight);
     return actions;
 }

@@ -8,7 +8,11 @@
 
 constexpr uint32_t kToggleGuardMs = 500;
 
-// What the tick reads from the system and the settings, once, at its start.
+// Reads the cursor the way GetCursorPos does: false when it cannot be read (a locked or
+// secure desktop), and the point is then not to be used.
+using CursorReader = bool (*)(ScreenPoint& cursor);
+
+// What the tick reads from the system and the settings.
 struct TickInputs {
     KeyStateReader readKey; // read only as far as the decision needs, in the held test's order
     int spotlightModifiers, spotlightKey, highlightModifiers, highlightKey;
@@ -16,9 +20,8 @@ struct TickInputs {
     bool optionsShown;
     bool overlayVisible;
     bool overlayForeground, outlineForeground;
-    bool cursorRead; // false when the cursor could not be read (a locked or secure desktop)
-    ScreenPoint cursor;
-    uint32_t now; // the tick count, read before any key
+    CursorReader readCursor; // at most once a tick, and only when a step needs it
+    uint32_t now;            // the tick count, read before any key
     int imageWidth, imageHeight, screenHeight;
 };
 

@@ -19,13 +19,24 @@ int16_t fakeKeyState(int virtualKey)
     return keysDown.count(virtualKey) ? int16_t(0x8000) : int16_t(0x0001);
 }
 
+ScreenPoint cursorAt;
+bool cursorReadable;
+int cursorReads;
+bool fakeCursor(ScreenPoint& cursor)
+{
+    ++cursorReads;
+    cursor = cursorReadable ? cursorAt : ScreenPoint{-7, -7};
+    return cursorReadable;
+}
+
 // The defaults: ALT+F9 and ALT+F10, top-most and outline on; a hidden overlay.
 TickInputs inputs(const std::set<int>& down, ScreenPoint cursor = {100, 200}, bool read = true,
                   int holdMode = 1)
 {
     keysDown = down;
-    return {fakeKeyState, kModAlt, kF9,   kModAlt, kF10,   holdMode, 1,   1,   false,
-            false,        false,   false, read,    cursor, 1000,     304, 105, kScreenHeight};
+    cursorAt = cursor, cursorReadable = read, cursorReads = 0;
+    return {fakeKeyState, kModAlt,    kF9,  kModAlt, kF10, holdMode,     1, 1, false, false, false,
+            false,        fakeCursor, 1000, 304,     105,  kScreenHeight};
 }
 
 bool sameRect(HighlightRect a, HighlightRect b)
@@ -35,7 +46,8 @@ bool sameRect(HighlightRect a, HighlightRect b)
 
 } // namespace
 
-// Options window first, then the top-most upkeep, then a highlight on screen, then the mode.
+// Options window first, then the top-most upkeep, then a highlight on screen, then the mode;
+// the cursor is read only for a sweep or a redraw.
 TEST(Tick, WhatShowsTheOverlayAndWhatStopsTheTick)
 {
     struct {
@@ -44,12 +56,18 @@ TEST(Tick, WhatShowsTheOverlayAndWhatStopsTheTick)
         int options, highlight, visible, overlayFront, outlineFront, raise, topmost, redraw;
         Show show;
     } cases[] = {
-        {1, kAltF9, 0, 0, 0, 0, 0, 0, 0, 1, Show::show},   {1, {kF9}, 0, 0, 1, 0, 0, 0, 1, 0, Show::hide},
-        {1, kNone, 0, 0, 1, 1, 0, 0, 0, 0, Show::hide},    {1, kAltF9, 0, 0, 1, 0, 1, 0, 0, 1, Show::show},
-        {1, kAltF9, 1, 0, 1, 1, 0, 1, 0, 0, Show::keep},   {1, kAltF9, 1, 0, 1, 0, 0, 0, 0, 0, Show::keep},
-        {1, kNone, 0, 1, 1, 0, 0, 0, 1, 0, Show::keep},    {0, kAltF9, 0, 1, 1, 0, 0, 0, 1, 0, Show::keep},
-        {9999, kNone, 0, 0, 1, 0, 0, 0, 1, 1, Show::keep}, {1, kAltF10, 1, 0, 1, 0, 0, 0, 0, 0, Show::keep},
+        {1, kAltF9, 0, 0, 0, 0, 0, 0, 0, 1, Show::show},
+        {1, {kF9}, 0, 0, 1, 0, 0, 0, 1, 0, Show::hide},
+        {1, kNone, 0, 0, 1, 1, 0, 0, 0, 0, Show::hide},
+        {1, kAltF9, 0, 0, 1, 0, 1, 0, 0, 1, Show::show},
+        {1, kAltF9, 1, 0, 1, 1, 0, 1, 0, 0, Show::keep},
+        {1, kAltF9, 1, 0, 1, 0, 0, 0, 0, 0, Show::keep},
+        {1, kNone, 0, 1, 1, 0, 0, 0, 1, 0, Show::keep},
+        {0, kAltF9, 0, 1, 1, 0, 0, 0, 1, 0, Show::keep},
+        {9999, kNone, 0, 0, 1, 0, 0, 0, 1, 1, Show::keep},
+        {1, kAltF10, 1, 0, 1, 0, 0, 0, 0, 0, Show::keep},
         {1, kAltF10, 0, 1, 1, 0, 0, 0, 1, 0, Show::keep},
+        {9999, kAltF10, 0, 0, 1, 0, 0, 0, 1, 1, Show::keep},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
@@ -64,6 +82,7 @@ TEST(Tick, WhatShowsTheOverlayAndWhatStopsTheTick)
         EXPECT_TRUE(act.redraw == c.redraw && state.lastCursor.x == (c.redraw ? 100 : 0));
         EXPECT_EQ(act.handBackForeground, c.show == Show::show && c.holdMode == 1);
         EXPECT_EQ(act.placeOutline, c.down == kAltF10 && !c.options);
+        EXPECT_EQ(cursorReads, act.placeOutline || act.redraw ? 1 : 0) << "only when needed, at most once";
     }
 }
 
