@@ -2,78 +2,106 @@
 
 #include "app/trace.h"
 #include "input/highlight.h"
-#include "input/shortcut_keys.h"
+#include "input/tick_decision.h"
 #include "options/options_window.h"
 #include "overlay/overlay_surface.h"
 #include "overlay/spotlight_image.h"
 #include "settings/option_table.h"
 
-POINT lastCursorPos;
+ScreenPoint lastCursorPos;
 DWORD lastToggleTick;
 DWORD toggleGuardMs;
-
-static constexpr DWORD kToggleGuardMs = 500;
 
 static int16_t asyncKeyState(int virtualKey)
 {
     return GetAsyncKeyState(virtualKey);
 }
 
-static bool spotlightShortcutHeld()
+static bool cursorPosition(ScreenPoint& cursor)
 {
-    return shortcutHeld(asyncKeyState, optionValues[spotlightModifiers], optionValues[spotlightKey]);
+    POINT point = {};
+    if (!GetCursorPos(&point))
+        return false;
+    cursor = {int(point.x), int(point.y)};
+    return true;
 }
 
-// Redraws only when the cursor has moved: presenting the whole surface is the costly part.
-static void followCursor()
+static TickInputs readTickInputs(HWND foreground)
 {
-    POINT cursor;
-    GetCursorPos(&cursor);
-    if (cursor.x == lastCursorPos.x && cursor.y == lastCursorPos.y)
-        return;
-    lastCursorPos = cursor;
-    drawOverlay(overlayWindow, spotlightCornerX(cursor.x, spotlightImage.width),
-                spotlightCornerY(cursor.y, spotlightImage.height, screenHeight()), 0, 0, 0);
+    TickInputs in = {};
+    in.readKey = asyncKeyState;
+    in.spotlightModifiers = optionValues[spotlightModifiers];
+    in.spotlightKey = optionValues[spotlightKey];
+    in.highlightModifiers = optionValues[highlightModifiers];
+    in.highlightKey = optionValues[highlightKey];
+    in.holdMode = optionValues[holdMode];
+    in.forceTopmost = optionValues[forceTopmost];
+    in.showOutline = optionValues[showOutline];
+    in.optionsShown = isOptsVisible == 1;
+    in.overlayVisible = IsWindowVisible(overlayWindow) == 1;
+    in.overlayForeground = foreground == overlayWindow;
+    in.outlineForeground = foreground == outlineWindow;
+    in.readCursor = cursorPosition;
+    in.now = GetTickCount();
+    in.imageWidth = spotlightImage.width;
+    in.imageHeight = spotlightImage.height;
+    in.screenHeight = screenHeight();
+    return in;
+}
+
+// The tick's memory lives in the named globals that the options window and the click
+// handler also touch.
+static TickState rememberedState()
+{
+    TickState state = {};
+    state.highPrev = highPrev == 1;
+    state.highlightActive = highlightActive == 1;
+    state.dragAnchor = dragAnchor;
+    state.dragCurrent = dragCurrent;
+    state.lastCursor = lastCursorPos;
+    state.lastToggle = lastToggleTick;
+    state.guardMs = toggleGuardMs;
+    return state;
+}
+
+static void remember(const TickState& state)
+{
+    highPrev = state.highPrev;
+    highlightActive = state.highlightActive;
+    dragAnchor = state.dragAnchor;
+    dragCurrent = state.dragCurrent;
+    lastCursorPos = state.lastCursor;
+    lastToggleTick = state.lastToggle;
+    toggleGuardMs = state.guardMs;
 }
 
 void spotlightTick()
 {
-    // Read once: every step below acts on the window that was in front when the tick began.
+    // Read once: every step acts on the window that was in front when the tick began.
     HWND foreground = GetForegroundWindow();
+    const TickInputs in = readTickInputs(foreground);
+    TickState state = rememberedState();
+    const TickActions act = decideTick(in, state);
+    remember(state);
 
-    if (isOptsVisible == 1) {
+    if (in.optionsShown) {
         trace("isOptsVisible==1");
-        if (foreground == overlayWindow)
+        if (act.raiseOptions)
             SetWindowPos(optionsWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
         return;
     }
-
-    if (IsWindowVisible(overlayWindow) == 1 && isOptionOn(forceTopmost) && foreground != overlayWindow &&
-        foreground != outlineWindow)
+    if (act.keepTopmost)
         SetWindowPos(overlayWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-
-    highlightSweepStep();
-    if (highlightActive == 1)
-        return;
-
-    if (isOptionOn(holdMode)) {
-        if (!spotlightShortcutHeld()) {
-            ShowWindow(overlayWindow, SW_HIDE);
-            return;
-        }
-        // The presentation keeps the keyboard: the overlay is shown without activation, so
-        // handing the foreground back changes nothing and stays only as a safeguard.
-        ShowWindow(overlayWindow, SW_SHOWNA);
+    if (act.placeOutline)
+        placeOutline(act.outline);
+    if (act.lightHighlight)
+        showHighlight(act.lit, act.litSurfaceRow);
+    // Shown without activation, the presentation keeps the keyboard; handing the
+    // foreground back changes nothing then and stays only as a safeguard.
+    if (act.show != TickActions::Show::keep)
+        ShowWindow(overlayWindow, act.show == TickActions::Show::show ? SW_SHOWNA : SW_HIDE);
+    if (act.handBackForeground)
         SetForegroundWindow(foreground);
-    } else {
-        DWORD now = GetTickCount();
-        if (spotlightShortcutHeld() && toggleGuardPassed(now, lastToggleTick, toggleGuardMs)) {
-            lastToggleTick = GetTickCount();
-            toggleGuardMs = kToggleGuardMs;
-            ShowWindow(overlayWindow, IsWindowVisible(overlayWindow) ? SW_HIDE : SW_SHOWNA);
-        }
-        if (!IsWindowVisible(overlayWindow))
-            return;
-    }
-    followCursor();
+    if (act.redraw)
+        drawOverlay(overlayWindow, act.drawX, act.drawY, 0, 0, 0);
 }

@@ -1,8 +1,10 @@
-// The 10 ms tick: shows, hides and moves the spotlight.
+// The 10 ms tick: shows, hides and moves the spotlight, and runs the highlight sweep.
 #pragma once
+#include "input/highlight_rect.h"
+
 #include <windows.h>
 
-extern POINT lastCursorPos;
+extern ScreenPoint lastCursorPos;
 extern DWORD lastToggleTick;
 extern DWORD toggleGuardMs;
 

@@ -71,6 +71,7 @@ void createOptionsWindow()
 void showOptions()
 {
     isOptsVisible = 1;
+    abandonSweep();
     // A highlight on screen ends here: the preview replaces it, and the spotlight
     // shortcut works again as soon as the window closes.
     if (highlightActive == 1) {

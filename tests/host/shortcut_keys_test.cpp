@@ -79,32 +79,3 @@ TEST(HeldTest, ModifierFlagsAndTheKeysRead)
         EXPECT_EQ(keysRead, c.read) << "flags " << c.flags;
     }
 }
-
-TEST(ToggleGuard, StrictlyLongerThanTheGuardAcrossTheWrap)
-{
-    struct {
-        uint32_t now, last, guard;
-        bool passed;
-    } cases[] = {
-        {123456, 0, 0, true},          {1500, 1000, 500, false},
-        {1501, 1000, 500, true},       {244, 0xFFFFFF00u, 500, false}, // exactly 500 ms, across the wrap
-        {245, 0xFFFFFF00u, 500, true},
-    };
-    for (auto c : cases)
-        EXPECT_EQ(toggleGuardPassed(c.now, c.last, c.guard), c.passed) << c.now << " " << c.last;
-}
-
-TEST(Centring, CornerForOddEvenAndNegative)
-{
-    struct {
-        int cursorX, cursorY, width, height, x, y;
-    } cases[] = {
-        {640, 400, 304, 304, 488, 248}, // even: the cursor at image column 152
-        {640, 400, 105, 37, 588, 382},  // odd: halves truncate
-        {-10, -20, 105, 37, -62, 802},  // cursor above and left of the screen
-    };
-    for (auto c : cases) {
-        EXPECT_EQ(spotlightCornerX(c.cursorX, c.width), c.x) << c.cursorX << "," << c.width;
-        EXPECT_EQ(spotlightCornerY(c.cursorY, c.height, 800), c.y) << c.cursorY << "," << c.height;
-    }
-}

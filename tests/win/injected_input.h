@@ -1,4 +1,4 @@
-// Keys and cursor moves injected by the Windows tests, made to stick under Wine.
+// Cursor moves made by the Windows tests, made to stick under Wine.
 #pragma once
 #include <windows.h>
 
@@ -6,9 +6,6 @@
 // Queued key messages are dropped unseen: F10 or ALT reaching the default handling
 // would start menu mode, and no test needs them.
 void settleWindows();
-
-// Presses or releases a key and returns once GetAsyncKeyState shows it.
-void setKey(WORD virtualKey, bool down);
 
 // Moves the cursor and returns once GetCursorPos reports the new place.
 void moveCursor(int x, int y);

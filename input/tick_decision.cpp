@@ -1,0 +1,101 @@
+#include "input/tick_decision.h"
+
+static bool entryOn(int entry)
+{
+    return entry == 1;
+}
+
+static bool samePoint(ScreenPoint a, ScreenPoint b)
+{
+    return a.x == b.x && a.y == b.y;
+}
+
+// Under Wine every read can be a round trip to the X server, so an idle tick reads no
+// cursor, and a tick that sweeps and then follows reads it once.
+struct CursorOnce {
+    CursorReader read;
+    bool asked = false, known = false;
+    ScreenPoint point = {};
+
+    bool get(ScreenPoint& cursor)
+    {
+        if (!asked)
+            known = read(point);
+        asked = true;
+        cursor = point;
+        return known;
+    }
+};
+
+// The corners are the cursor positions of the ticks while the shortcut was held; the
+// release reads no position, so the last held tick gives the far corner. A tick whose
+// cursor could not be read neither starts the sweep nor moves a corner.
+static void sweepStep(const TickInputs& in, CursorOnce& cursorOnce, TickState& state, TickActions& actions)
+{
+    if (shortcutHeld(in.readKey, in.highlightModifiers, in.highlightKey)) {
+        ScreenPoint cursor;
+        if (!cursorOnce.get(cursor))
+            return;
+        if (!state.highPrev)
+            state.dragAnchor = cursor;
+        state.dragCurrent = cursor;
+        if (entryOn(in.showOutline)) {
+            actions.placeOutline = true;
+            actions.outline = rectOfCorners(state.dragAnchor, state.dragCurrent);
+        }
+        state.highPrev = true;
+        return;
+    }
+    if (state.highPrev) {
+        normaliseCorners(state.dragAnchor, state.dragCurrent);
+        actions.lightHighlight = true;
+        actions.lit = rectOfCorners(state.dragAnchor, state.dragCurrent);
+        actions.litSurfaceRow = surfaceRowOfBottom(in.screenHeight, actions.lit.top, actions.lit.height);
+        state.highlightActive = true;
+    }
+    state.highPrev = false;
+}
+
+TickActions decideTick(const TickInputs& in, TickState& state)
+{
+    TickActions actions;
+    // The options window owns the screen: its preview stays, and no shortcut is polled.
+    if (in.optionsShown) {
+        actions.raiseOptions = in.overlayForeground;
+        return actions;
+    }
+    actions.keepTopmost =
+        in.overlayVisible && entryOn(in.forceTopmost) && !in.overlayForeground && !in.outlineForeground;
+
+    // The sweep runs even with a highlight on screen: a new one replaces it.
+    CursorOnce cursorOnce = {in.readCursor};
+    sweepStep(in, cursorOnce, state, actions);
+    if (state.highlightActive)
+        return actions;
+
+    bool visible = in.overlayVisible;
+    if (entryOn(in.holdMode)) {
+        if (!shortcutHeld(in.readKey, in.spotlightModifiers, in.spotlightKey)) {
+            actions.show = TickActions::Show::hide;
+            return actions;
+        }
+        actions.show = TickActions::Show::show;
+        actions.handBackForeground = true;
+        visible = true;
+    } else if (shortcutHeld(in.readKey, in.spotlightModifiers, in.spotlightKey) &&
+               toggleGuardPassed(in.now, state.lastToggle, state.guardMs)) {
+        state.lastToggle = in.now;
+        state.guardMs = kToggleGuardMs;
+        visible = !visible;
+        actions.show = visible ? TickActions::Show::show : TickActions::Show::hide;
+    }
+    // Presenting the whole surface is the costly part: only a move is worth it.
+    ScreenPoint cursor;
+    if (!visible || !cursorOnce.get(cursor) || samePoint(cursor, state.lastCursor))
+        return actions;
+    state.lastCursor = cursor;
+    actions.redraw = true;
+    actions.drawX = spotlightCornerX(cursor.x, in.imageWidth);
+    actions.drawY = spotlightCornerY(cursor.y, in.imageHeight, in.screenHeight);
+    return actions;
+}

@@ -1,0 +1,51 @@
+// What one 10 ms tick does, decided from plain values: the Win32 tick reads the world,
+// asks here, and carries the answer out. Window-free.
+#pragma once
+#include "input/highlight_rect.h"
+#include "input/shortcut_keys.h"
+
+#include <cstdint>
+
+constexpr uint32_t kToggleGuardMs = 500;
+
+// Reads the cursor the way GetCursorPos does: false when it cannot be read (a locked or
+// secure desktop), and the point is then not to be used.
+using CursorReader = bool (*)(ScreenPoint& cursor);
+
+// What the tick reads from the system and the settings.
+struct TickInputs {
+    KeyStateReader readKey; // read only as far as the decision needs, in the held test's order
+    int spotlightModifiers, spotlightKey, highlightModifiers, highlightKey;
+    int holdMode, forceTopmost, showOutline; // settings entries: on only when exactly 1
+    bool optionsShown;
+    bool overlayVisible;
+    bool overlayForeground, outlineForeground;
+    CursorReader readCursor; // at most once a tick, and only when a step needs it
+    uint32_t now;            // the tick count, read before any key
+    int imageWidth, imageHeight, screenHeight;
+};
+
+// What the tick remembers from one tick to the next.
+struct TickState {
+    bool highPrev, highlightActive;
+    ScreenPoint dragAnchor, dragCurrent; // after a release: top-left and bottom-right
+    ScreenPoint lastCursor;              // where the spotlight was drawn last
+    uint32_t lastToggle, guardMs;
+};
+
+// Carried out in the order of the fields.
+struct TickActions {
+    bool raiseOptions = false; // the options window back above the overlay; nothing else follows
+    bool keepTopmost = false;
+    bool placeOutline = false;
+    HighlightRect outline = {};
+    bool lightHighlight = false; // refill, clear `lit`, show the overlay, hide the outline
+    HighlightRect lit = {};
+    int litSurfaceRow = 0; // the lit rectangle's bottom edge on the bottom-up surface
+    enum class Show { keep, show, hide } show = Show::keep;
+    bool handBackForeground = false;
+    bool redraw = false; // the spotlight's lower-left surface corner at (drawX, drawY)
+    int drawX = 0, drawY = 0;
+};
+
+TickActions decideTick(const TickInputs& in, TickState& state);
