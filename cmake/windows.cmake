@@ -106,6 +106,11 @@ add_custom_command(TARGET Orbiqa POST_BUILD
   COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Orbiqa> ${ORBIQA_DIST_DIR}/Orbiqa.exe
   COMMENT "Packaging dist/${ORBIQA_DIST}")
 
+# The yardstick of scripts/idle-cpu.sh: a bare program with a 10 ms timer.
+add_executable(idle_reference WIN32 bench/idle_reference.cpp)
+target_compile_options(idle_reference PRIVATE ${ORBIQA_WARNINGS})
+target_link_options(idle_reference PRIVATE -static)
+
 # The release archive: the program and its data files, side by side at its top level.
 # CPack packs what is installed; every build runs it so that dist/ always holds a zip
 # that matches dist/<arch>/.
