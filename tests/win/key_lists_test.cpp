@@ -4,8 +4,6 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <string>
-
 // The lists on the Misc page have the sort style, yet fill in the table's order ("F2"
 // second, not "F10") with nothing selected. Only an exact, case-sensitive match selects;
 // anything else keeps the selection, and an item too long for the 300-byte read buffer

@@ -21,7 +21,6 @@ class SettingsFile : public testing::Test {
     }
     void TearDown() override
     {
-        SetFileAttributesA(fileOptions, FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(fileOptions);
         RemoveDirectoryA(settingsDir);
     }
@@ -29,30 +28,20 @@ class SettingsFile : public testing::Test {
 
 } // namespace
 
-// A first run creates the folder and writes the defaults; a later start leaves the file
-// alone, and a file gone missing is reported and read as nothing.
-TEST_F(SettingsFile, FirstRunWritesTheDefaultsOnceAndAMissingFileIsReported)
+// A first run creates the folder and writes the defaults, which a later start leaves alone.
+// A save replaces the file whole; a read-only file, or a folder in the way of the new
+// file, keeps the old file and says so, and a file gone missing is reported and read as
+// nothing.
+TEST_F(SettingsFile, IsWrittenOnceThenReplacedWholeOrKeptAndSaysSo)
 {
     initPaths();
     const std::string first = readFile(fileOptions);
-    EXPECT_EQ(first.substr(0, 12), "0=0\r\n2=175\r\n");
-    optionValues[opacity] = 50;
-    initPaths();
-    EXPECT_TRUE(readFile(fileOptions) == first && messagesShown == 0);
-
-    TearDown();
-    loadOptions();
-    EXPECT_TRUE(messagesShown == 1 && optionValues[opacity] == 50);
-}
-
-// A save replaces the file whole. A read-only file, or a folder in the way of the new
-// file, keeps the old file and says so.
-TEST_F(SettingsFile, SaveReplacesTheFileOrKeepsTheOldOneAndSaysSo)
-{
-    initPaths();
-    const std::string tempPath = std::string(fileOptions) + ".new";
     optionValues[opacity] = -1;
     optionValues[runAtStartup] = kNoValue;
+    initPaths();
+    EXPECT_TRUE(readFile(fileOptions) == first && first.find("2=175\r\n") != std::string::npos);
+
+    const std::string tempPath = std::string(fileOptions) + ".new";
     saveOptions();
     const std::string saved = readFile(fileOptions);
     EXPECT_TRUE(saved.find("0=0\r\n2=-1\r\n54=1\r\n") == 0 && saved.find("1009=") == std::string::npos &&
@@ -77,4 +66,7 @@ TEST_F(SettingsFile, SaveReplacesTheFileOrKeepsTheOldOneAndSaysSo)
             << readOnly;
     }
     EXPECT_EQ(messagesShown, 2);
+    TearDown();
+    loadOptions();
+    EXPECT_TRUE(messagesShown == 3 && optionValues[opacity] == 25);
 }

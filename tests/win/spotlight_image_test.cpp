@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <string>
 
 // An uncompressed bitmap file whose pixels are all 0xFF; a negative height stores the
 // rows top-down.
@@ -54,6 +53,6 @@ TEST(SpotlightImage, FilesTheStampWouldMisreadLoadAsNothing)
         EXPECT_EQ(GetObjectType(good), 0u) << bytes.size();
     }
     DeleteFileA(file.c_str());
-    snprintf(programDir, sizeof programDir, "%s", distDir().c_str());
+    snprintf(programDir, sizeof programDir, "%s", ORBIQA_DIST_DIR);
     loadSpotlightImage();
 }

@@ -29,7 +29,7 @@ TEST(Tray, IconReturnsWithTheShellAndADoubleClickOpensTheOptions)
     static int optionsRequests;
     optionsRequests = 0;
     ensureShellWindows();
-    snprintf(programDir, sizeof programDir, "%s", distDir().c_str());
+    snprintf(programDir, sizeof programDir, "%s", ORBIQA_DIST_DIR);
     openOptionsFunction = [] { ++optionsRequests; };
     initTray();
     EXPECT_TRUE(trayIcon && trayIconPresent()) << programDir;
