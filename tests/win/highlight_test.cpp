@@ -19,10 +19,9 @@ TEST(Highlight, PressOnTheOverlayEndsItWithoutActivation)
     highlightActive = 1;
     ASSERT_TRUE(IsWindowVisible(overlayWindow) &&
                 overlayPixels[(screenHeight() - 121) * screenWidth() + 120] == 0);
-    EXPECT_EQ(SendMessageA(overlayWindow, WM_NCHITTEST, 0, MAKELPARAM(20, 2)), HTCLIENT);
-    EXPECT_EQ(SendMessageA(overlayWindow, WM_MOUSEACTIVATE, WPARAM(overlayWindow),
-                           MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)),
-              MA_NOACTIVATE);
+    EXPECT_TRUE(SendMessageA(overlayWindow, WM_NCHITTEST, 0, MAKELPARAM(20, 2)) == HTCLIENT &&
+                SendMessageA(overlayWindow, WM_MOUSEACTIVATE, WPARAM(overlayWindow),
+                             MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)) == MA_NOACTIVATE);
     SendMessageA(overlayWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 2));
     EXPECT_TRUE(highlightActive == 0 && !IsWindowVisible(overlayWindow));
     EXPECT_EQ(overlayPixels[(screenHeight() - 121) * screenWidth() + 120] >> 24, 175u) << "dimmed again";

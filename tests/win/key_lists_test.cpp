@@ -17,13 +17,11 @@ TEST(KeyList, FillsInTableOrderAndSelectsExactMatchesOnly)
     fillKeyCombo(list);
     ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 1 + kKeyNameCount);
     EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR);
-    for (int i = 0; i < kKeyNameCount; ++i) {
-        EXPECT_EQ(findCombo(list, keyNames[i]), 0) << keyNames[i];
-        EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), 1 + i) << keyNames[i];
-    }
-    for (const char* text : {"z", "", "F13", "Z ", tooLong.c_str()}) {
-        EXPECT_EQ(findCombo(list, text), -1) << '"' << text << '"';
-        EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), kKeyNameCount);
-    }
+    for (int i = 0; i < kKeyNameCount; ++i)
+        EXPECT_TRUE(findCombo(list, keyNames[i]) == 0 && SendMessageA(list, CB_GETCURSEL, 0, 0) == 1 + i)
+            << keyNames[i];
+    for (const char* text : {"z", "", "F13", "Z ", tooLong.c_str()})
+        EXPECT_TRUE(findCombo(list, text) == -1 && SendMessageA(list, CB_GETCURSEL, 0, 0) == kKeyNameCount)
+            << '"' << text << '"';
     DestroyWindow(list);
 }

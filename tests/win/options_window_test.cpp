@@ -116,8 +116,7 @@ TEST_F(OptionsWindow, OkRefusesATakenShortcutAndSavesFreeOnes)
 // trackbar's range.
 TEST_F(OptionsWindow, OpeningEndsASweepAndChangesPreviewUntilTheCloseBoxRestoresTheFile)
 {
-    using Table = std::vector<int16_t>;
-    const Table defaults(optionValues, optionValues + kOptionCount);
+    const std::vector<int16_t> defaults(optionValues, optionValues + kOptionCount);
     for (int id : kButtons)
         optionValues[id] = isOptionOn(id) ? 2 : 1;
     for (int id : {shapeThinRect, sizeMedium, sizeExtraLarge}) // one of each radio set stays on
@@ -126,9 +125,9 @@ TEST_F(OptionsWindow, OpeningEndsASweepAndChangesPreviewUntilTheCloseBoxRestores
     optionValues[spotlightKey] = 'A';
     saveOptions();
     loadOptionsIntoDialog();
-    const Table fromFile(optionValues, optionValues + kOptionCount);
+    const std::vector<int16_t> fromFile(optionValues, optionValues + kOptionCount);
     const std::string saved = readFile(fileOptions);
-    const auto expectShown = [](const Table& expected, const char* label) {
+    const auto expectShown = [](const std::vector<int16_t>& expected, const char* label) {
         for (int id : kButtons)
             EXPECT_TRUE(optionValues[id] == expected[id] && checkOf(id) == (expected[id] == 1))
                 << "control " << id;

@@ -7,39 +7,24 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-namespace {
-
-// Every test starts as a first run: the defaults, and no settings folder.
-class SettingsFile : public testing::Test {
-  protected:
-    void SetUp() override
-    {
-        setDefaults();
-        initPaths();
-        TearDown();
-        messagesShown = 0;
-    }
-    void TearDown() override
-    {
-        DeleteFileA(fileOptions);
-        RemoveDirectoryA(settingsDir);
-    }
-};
-
-} // namespace
-
 // A first run creates the folder and writes the defaults, which a later start leaves alone.
 // A save replaces the file whole; a read-only file, or a folder in the way of the new
 // file, keeps the old file and says so, and a file gone missing is reported and read as
 // nothing.
-TEST_F(SettingsFile, IsWrittenOnceThenReplacedWholeOrKeptAndSaysSo)
+TEST(SettingsFile, IsWrittenOnceThenReplacedWholeOrKeptAndSaysSo)
 {
+    const auto removeFile = [] { DeleteFileA(fileOptions), RemoveDirectoryA(settingsDir); };
+    setDefaults();
     initPaths();
-    const std::string first = readFile(fileOptions);
+    removeFile(); // a first run: the defaults, and no settings folder
+    messagesShown = 0;
+    initPaths();
+    EXPECT_NE(readFile(fileOptions).find("2=175\r\n"), std::string::npos);
+    writeFile(fileOptions, "2=50\r\n");
+    initPaths();
+    EXPECT_EQ(readFile(fileOptions), "2=50\r\n");
     optionValues[opacity] = -1;
     optionValues[runAtStartup] = kNoValue;
-    initPaths();
-    EXPECT_TRUE(readFile(fileOptions) == first && first.find("2=175\r\n") != std::string::npos);
 
     const std::string tempPath = std::string(fileOptions) + ".new";
     saveOptions();
@@ -57,7 +42,7 @@ TEST_F(SettingsFile, IsWrittenOnceThenReplacedWholeOrKeptAndSaysSo)
         if (readOnly)
             SetFileAttributesA(fileOptions, FILE_ATTRIBUTE_READONLY);
         else
-            ASSERT_TRUE(CreateDirectoryA(tempPath.c_str(), nullptr));
+            EXPECT_TRUE(CreateDirectoryA(tempPath.c_str(), nullptr));
         saveOptions();
         SetFileAttributesA(fileOptions, FILE_ATTRIBUTE_NORMAL);
         RemoveDirectoryA(tempPath.c_str());
@@ -66,7 +51,8 @@ TEST_F(SettingsFile, IsWrittenOnceThenReplacedWholeOrKeptAndSaysSo)
             << readOnly;
     }
     EXPECT_EQ(messagesShown, 2);
-    TearDown();
+    removeFile();
     loadOptions();
     EXPECT_TRUE(messagesShown == 3 && optionValues[opacity] == 25);
+    removeFile();
 }

@@ -26,8 +26,7 @@ static bool trayIconPresent()
 // on it opens the options, and a release of the right button does nothing.
 TEST(Tray, IconReturnsWithTheShellAndADoubleClickOpensTheOptions)
 {
-    static int optionsRequests;
-    optionsRequests = 0;
+    static int optionsRequests = 0;
     ensureShellWindows();
     snprintf(programDir, sizeof programDir, "%s", ORBIQA_DIST_DIR);
     openOptionsFunction = [] { ++optionsRequests; };
