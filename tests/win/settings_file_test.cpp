@@ -7,52 +7,26 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-namespace {
-
-// Every test starts as a first run: the defaults, and no settings folder.
-class SettingsFile : public testing::Test {
-  protected:
-    void SetUp() override
-    {
-        setDefaults();
-        initPaths();
-        TearDown();
-        messagesShown = 0;
-    }
-    void TearDown() override
-    {
-        SetFileAttributesA(fileOptions, FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(fileOptions);
-        RemoveDirectoryA(settingsDir);
-    }
-};
-
-} // namespace
-
-// A first run creates the folder and writes the defaults; a later start leaves the file
-// alone, and a file gone missing is reported and read as nothing.
-TEST_F(SettingsFile, FirstRunWritesTheDefaultsOnceAndAMissingFileIsReported)
+// A first run creates the folder and writes the defaults, which a later start leaves alone.
+// A save replaces the file whole; a read-only file, or a folder in the way of the new
+// file, keeps the old file and says so, and a file gone missing is reported and read as
+// nothing.
+TEST(SettingsFile, IsWrittenOnceThenReplacedWholeOrKeptAndSaysSo)
 {
+    const auto removeFile = [] { DeleteFileA(fileOptions), RemoveDirectoryA(settingsDir); };
+    setDefaults();
     initPaths();
-    const std::string first = readFile(fileOptions);
-    EXPECT_EQ(first.substr(0, 12), "0=0\r\n2=175\r\n");
-    optionValues[opacity] = 50;
+    removeFile(); // a first run: the defaults, and no settings folder
+    messagesShown = 0;
     initPaths();
-    EXPECT_TRUE(readFile(fileOptions) == first && messagesShown == 0);
-
-    TearDown();
-    loadOptions();
-    EXPECT_TRUE(messagesShown == 1 && optionValues[opacity] == 50);
-}
-
-// A save replaces the file whole. A read-only file, or a folder in the way of the new
-// file, keeps the old file and says so.
-TEST_F(SettingsFile, SaveReplacesTheFileOrKeepsTheOldOneAndSaysSo)
-{
+    EXPECT_NE(readFile(fileOptions).find("2=175\r\n"), std::string::npos);
+    writeFile(fileOptions, "2=50\r\n");
     initPaths();
-    const std::string tempPath = std::string(fileOptions) + ".new";
+    EXPECT_EQ(readFile(fileOptions), "2=50\r\n");
     optionValues[opacity] = -1;
     optionValues[runAtStartup] = kNoValue;
+
+    const std::string tempPath = std::string(fileOptions) + ".new";
     saveOptions();
     const std::string saved = readFile(fileOptions);
     EXPECT_TRUE(saved.find("0=0\r\n2=-1\r\n54=1\r\n") == 0 && saved.find("1009=") == std::string::npos &&
@@ -68,7 +42,7 @@ TEST_F(SettingsFile, SaveReplacesTheFileOrKeepsTheOldOneAndSaysSo)
         if (readOnly)
             SetFileAttributesA(fileOptions, FILE_ATTRIBUTE_READONLY);
         else
-            ASSERT_TRUE(CreateDirectoryA(tempPath.c_str(), nullptr));
+            EXPECT_TRUE(CreateDirectoryA(tempPath.c_str(), nullptr));
         saveOptions();
         SetFileAttributesA(fileOptions, FILE_ATTRIBUTE_NORMAL);
         RemoveDirectoryA(tempPath.c_str());
@@ -77,4 +51,8 @@ TEST_F(SettingsFile, SaveReplacesTheFileOrKeepsTheOldOneAndSaysSo)
             << readOnly;
     }
     EXPECT_EQ(messagesShown, 2);
+    removeFile();
+    loadOptions();
+    EXPECT_TRUE(messagesShown == 3 && optionValues[opacity] == 25);
+    removeFile();
 }

@@ -26,10 +26,9 @@ static bool trayIconPresent()
 // on it opens the options, and a release of the right button does nothing.
 TEST(Tray, IconReturnsWithTheShellAndADoubleClickOpensTheOptions)
 {
-    static int optionsRequests;
-    optionsRequests = 0;
+    static int optionsRequests = 0;
     ensureShellWindows();
-    snprintf(programDir, sizeof programDir, "%s", distDir().c_str());
+    snprintf(programDir, sizeof programDir, "%s", ORBIQA_DIST_DIR);
     openOptionsFunction = [] { ++optionsRequests; };
     initTray();
     EXPECT_TRUE(trayIcon && trayIconPresent()) << programDir;

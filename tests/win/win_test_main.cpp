@@ -6,11 +6,6 @@
 
 int messagesShown;
 
-std::string distDir()
-{
-    return ORBIQA_DIST_DIR;
-}
-
 void ensureShellWindows()
 {
     if (overlayWindow)

@@ -1,14 +1,11 @@
-// Shared by the Windows tests.
+// Shared by the Windows tests; ORBIQA_DIST_DIR is the packaged program's folder.
 #pragma once
 #include <fstream>
-#include <sstream>
+#include <iterator>
 #include <string>
 
 // Message boxes are answered by the test, not a user; this counts them.
 extern int messagesShown;
-
-// The folder of the packaged program with its data files (dist/win64).
-std::string distDir();
 
 // Creates the class, the two layered windows and the surface once, hidden, for tests
 // that need real windows.
@@ -17,9 +14,7 @@ void ensureShellWindows();
 inline std::string readFile(const char* path)
 {
     std::ifstream file(path, std::ios::binary);
-    std::stringstream text;
-    text << file.rdbuf();
-    return text.str();
+    return {std::istreambuf_iterator<char>(file), {}};
 }
 
 inline void writeFile(const char* path, const std::string& text)
