@@ -24,9 +24,8 @@ struct TestMask {
     TestMask(int w, int h, uint8_t value)
         : width(w), height(h), stride((3 * w + 3) & ~3), bits(size_t(stride * h), 0x11)
     {
-        for (int i = 0; i < h; ++i)
-            for (int j = 0; j < w; ++j)
-                bits[size_t(i * stride + 3 * j)] = value;
+        for (int i = 0; i < w * h; ++i)
+            bits[size_t(i / w * stride + i % w * 3)] = value;
     }
     MaskImage image() const { return {bits.data(), width, height, stride}; }
 };
