@@ -13,12 +13,11 @@ TEST(SpotlightFiles, CentredMasksAsTheLoaderReadsThem)
         auto le32 = [&](size_t at) {
             return uint32_t(b.at(at) | b.at(at + 1) << 8 | b.at(at + 2) << 16 | b.at(at + 3) << 24);
         };
-        if (b.at(0) != 'B')
-            continue; // the tray icon
+        if (b.at(0) != 'B') // the tray icon
+            continue;
         const int w = int(le32(18)), h = int(le32(22));
         const size_t stride = (size_t(w) * 3 + 3) & ~size_t(3);
-        ASSERT_EQ(b[28], 24) << file.name;
-        ASSERT_EQ(b.size(), le32(10) + stride * h) << file.name;
+        ASSERT_TRUE(b[28] == 24 && b.size() == le32(10) + stride * h) << file.name;
         auto mask = [&](int x, int y) { return b[le32(10) + size_t(h - 1 - y) * stride + size_t(x) * 3]; };
         int faults = 0, fade = 0;
         for (int y = 0; y < h; ++y) {
@@ -29,8 +28,7 @@ TEST(SpotlightFiles, CentredMasksAsTheLoaderReadsThem)
                 fade += v > 0 && v < 255;
             }
         }
-        EXPECT_EQ(mask(w / 2, h / 2), 255) << file.name;
-        EXPECT_EQ(faults, 0) << file.name;
+        EXPECT_TRUE(mask(w / 2, h / 2) == 255 && faults == 0) << file.name;
         // The files come sharp, then blurred, for each shape and size.
         if (file.name.find("Blur") == std::string::npos)
             sharpFade = fade;

@@ -9,7 +9,7 @@
 
 namespace {
 
-constexpr int kF9 = 0x78, kF10 = 0x79, kScreenHeight = 800;
+constexpr int kF9 = 0x78, kF10 = 0x79;
 const std::set<int> kAltF9 = {kVkMenu, kF9}, kAltF10 = {kVkMenu, kF10}, kNone = {};
 using Show = TickActions::Show;
 
@@ -19,35 +19,32 @@ int16_t fakeKeyState(int virtualKey)
     return keysDown.count(virtualKey) ? int16_t(0x8000) : int16_t(0x0001);
 }
 
+// An unreadable cursor still hands out a point, which must not be used.
 ScreenPoint cursorAt;
-bool cursorReadable;
-int cursorReads;
+int cursorReads, cursorReadable;
 bool fakeCursor(ScreenPoint& cursor)
 {
-    ++cursorReads;
-    cursor = cursorReadable ? cursorAt : ScreenPoint{-7, -7};
+    ++cursorReads, cursor = cursorAt;
     return cursorReadable;
 }
 
-// The defaults: ALT+F9 and ALT+F10, top-most and outline on; a hidden overlay.
-TickInputs inputs(const std::set<int>& down, ScreenPoint cursor = {100, 200}, bool read = true,
-                  int holdMode = 1)
+// The defaults: ALT+F9 and ALT+F10, top-most and outline on; a hidden overlay; a 304 x 105
+// image on an 800-line screen.
+TickInputs inputs(const std::set<int>& down, int holdMode = 1, ScreenPoint cursor = {100, 200},
+                  bool read = true)
 {
     keysDown = down;
     cursorAt = cursor, cursorReadable = read, cursorReads = 0;
-    return {fakeKeyState, kModAlt,    kF9,  kModAlt, kF10, holdMode,     1, 1, false, false, false,
-            false,        fakeCursor, 1000, 304,     105,  kScreenHeight};
+    return {fakeKeyState, kModAlt, kF9,   kModAlt,    kF10, holdMode, 1,   1,  false,
+            false,        false,   false, fakeCursor, 1000, 304,      105, 800};
 }
 
-bool sameRect(HighlightRect a, HighlightRect b)
-{
-    return memcmp(&a, &b, sizeof a) == 0;
-}
+auto sameRect = [](HighlightRect a, HighlightRect b) { return memcmp(&a, &b, sizeof a) == 0; };
 
 } // namespace
 
 // Options window first, then the top-most upkeep, then a highlight on screen, then the mode;
-// the cursor is read only for a sweep or a redraw.
+// the cursor is read only for a sweep or a redraw, and a redraw needs a readable move.
 TEST(Tick, WhatShowsTheOverlayAndWhatStopsTheTick)
 {
     struct {
@@ -63,7 +60,6 @@ TEST(Tick, WhatShowsTheOverlayAndWhatStopsTheTick)
         {1, kAltF9, 1, 0, 1, 1, 0, 1, 0, 0, Show::keep},
         {1, kAltF9, 1, 0, 1, 0, 0, 0, 0, 0, Show::keep},
         {1, kNone, 0, 1, 1, 0, 0, 0, 1, 0, Show::keep},
-        {0, kAltF9, 0, 1, 1, 0, 0, 0, 1, 0, Show::keep},
         {9999, kNone, 0, 0, 1, 0, 0, 0, 1, 1, Show::keep},
         {1, kAltF10, 1, 0, 1, 0, 0, 0, 0, 0, Show::keep},
         {1, kAltF10, 0, 1, 1, 0, 0, 0, 1, 0, Show::keep},
@@ -71,18 +67,20 @@ TEST(Tick, WhatShowsTheOverlayAndWhatStopsTheTick)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
-        TickInputs in = inputs(c.down, {100, 200}, true, c.holdMode);
-        in.optionsShown = c.options;
-        in.overlayVisible = c.visible;
-        in.overlayForeground = c.overlayFront;
-        in.outlineForeground = c.outlineFront;
+        TickInputs in = inputs(c.down, c.holdMode);
+        in.optionsShown = c.options, in.overlayVisible = c.visible;
+        in.overlayForeground = c.overlayFront, in.outlineForeground = c.outlineFront;
         TickState state = {false, c.highlight == 1, {}, {}, {}, 0, 0};
         const TickActions act = decideTick(in, state);
         EXPECT_TRUE(act.raiseOptions == c.raise && act.keepTopmost == c.topmost && act.show == c.show);
-        EXPECT_TRUE(act.redraw == c.redraw && state.lastCursor.x == (c.redraw ? 100 : 0));
+        EXPECT_TRUE(act.redraw == c.redraw && state.lastCursor.x == (c.redraw ? 100 : 0) &&
+                    act.drawX == (c.redraw ? -52 : 0) && act.drawY == (c.redraw ? 548 : 0));
         EXPECT_EQ(act.handBackForeground, c.show == Show::show && c.holdMode == 1);
         EXPECT_EQ(act.placeOutline, c.down == kAltF10 && !c.options);
         EXPECT_EQ(cursorReads, act.placeOutline || act.redraw ? 1 : 0) << "only when needed, at most once";
+        EXPECT_FALSE(decideTick(in, state).redraw) << "the cursor has not moved";
+        cursorAt = {5, 5}, cursorReadable = false;
+        EXPECT_FALSE(decideTick(in, state).redraw || state.lastCursor.x == 5) << "nor can it be read";
     }
 }
 
@@ -101,83 +99,51 @@ TEST(Tick, ToggleGuardAcrossTheWrap)
     };
     for (auto c : cases) {
         TickState state = {false, false, {}, {}, {}, c.last, c.guard};
-        bool visible = false;
-        int flips = 0;
+        int flips = 0; // the overlay starts hidden, so it is visible after an odd count
         for (int t = 0; t <= c.heldMs; t += 10) {
-            TickInputs in = inputs(kAltF9, {100, 200}, true, 0);
-            in.now = c.start + uint32_t(t);
-            in.overlayVisible = visible;
+            TickInputs in = inputs(kAltF9, 0);
+            in.now = c.start + uint32_t(t), in.overlayVisible = flips % 2;
             const Show show = decideTick(in, state).show;
-            EXPECT_TRUE(show == Show::keep || show == (visible ? Show::hide : Show::show));
+            EXPECT_TRUE(show == Show::keep || show == (flips % 2 ? Show::hide : Show::show));
             flips += show != Show::keep;
-            visible = show == Show::keep ? visible : show == Show::show;
         }
         EXPECT_EQ(flips, c.flips) << c.start << " held " << c.heldMs;
     }
 }
 
-// The anchor is the first held tick's cursor, the far corner the last one's; a tick whose
-// cursor cannot be read moves no corner; the release lights the normalised rectangle.
+// The anchor is the first held tick's readable cursor, the far corner the last one's; the
+// release lights the normalised rectangle.
 TEST(Tick, SweepLightsTheRectangleOfTheFirstAndLastHeldTicks)
 {
-    const ScreenPoint kLost = {-1, -1};
+    const ScreenPoint kLost = {-1, -1}; // the cursor could not be read
     struct {
-        std::vector<ScreenPoint> held; // kLost: the cursor could not be read
+        std::vector<ScreenPoint> held;
         HighlightRect lit;
-        int outlineEntry; // the outline shows only for 1
+        int surfaceRow, outlineEntry; // the outline shows only for 1
     } cases[] = {
-        {{{200, 150}, {900, 700}, {520, 400}}, {200, 150, 320, 250}, 1},
-        {{{900, 600}, {700, 450}}, {700, 450, 200, 150}, 9999},
-        {{{420, 100}, kLost, {100, 300}, kLost}, {100, 100, 320, 200}, 1},
-        {{{600, 700}, {800, 500}}, {600, 500, 200, 200}, 0},
-        {{{40, 30}}, {40, 30, 0, 0}, 1},
-        {{{INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}}, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 1},
-        {{kLost, kLost}, {}, 1},
+        {{kLost, {200, 150}, {900, 700}, {520, 400}}, {200, 150, 320, 250}, 400, 1},
+        {{{900, 600}, {700, 450}}, {700, 450, 200, 150}, 200, 9999},
+        {{{420, 100}, kLost, {100, 300}, kLost}, {100, 100, 320, 200}, 500, 1},
+        {{{600, 700}, {800, 500}}, {600, 500, 200, 200}, 100, 0},
+        {{{40, 30}}, {40, 30, 0, 0}, 770, 1},
+        {{{INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}}, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 801, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         TickState state = {false, false, {1, 1}, {2, 2}, {}, 0, 0};
         HighlightRect outline = c.lit;
-        bool lights = false;
         for (ScreenPoint point : c.held) {
-            const bool read = point.x != kLost.x;
-            TickInputs in = inputs(kAltF10, point, read);
+            TickInputs in = inputs(kAltF10, 1, point, point.x != kLost.x);
             in.showOutline = c.outlineEntry;
             const TickActions act = decideTick(in, state);
-            EXPECT_EQ(act.placeOutline, read && c.outlineEntry == 1);
-            EXPECT_FALSE(act.lightHighlight || act.redraw);
+            EXPECT_TRUE(act.placeOutline == (cursorReadable && c.outlineEntry == 1) && !act.lightHighlight &&
+                        !act.redraw);
             outline = act.placeOutline ? act.outline : outline;
-            lights |= read;
         }
-        const TickActions act = decideTick(inputs(kNone, {5, 5}), state);
-        EXPECT_EQ(act.lightHighlight && sameRect(act.lit, c.lit) && sameRect(outline, c.lit), lights);
-        EXPECT_TRUE(!lights ||
-                    (act.litSurfaceRow == int(kScreenHeight - (long long)c.lit.top - c.lit.height) &&
-                     state.dragAnchor.x == c.lit.left && state.dragAnchor.y == c.lit.top));
-        EXPECT_EQ(state.highlightActive, lights);
-        EXPECT_TRUE(act.show == (lights ? Show::keep : Show::hide) && !act.redraw && !state.highPrev);
-    }
-}
-
-// Only a move redraws, centred on the cursor (odd halves truncate); an unreadable cursor
-// draws nothing and leaves the last position.
-TEST(Tick, RedrawOnlyWhenTheCursorMoved)
-{
-    struct {
-        ScreenPoint last, cursor;
-        bool read, redraw;
-        int x, y;
-    } cases[] = {
-        {{100, 200}, {100, 200}, true, false, 0, 0},
-        {{100, 200}, {101, 200}, true, true, -51, 548},
-        {{0, 0}, {-10, -20}, true, true, -162, 768},
-        {{3, 3}, {5, 5}, false, false, 0, 0},
-    };
-    for (auto c : cases) {
-        TickState state = {false, false, {}, {}, c.last, 0, 0};
-        const TickActions act = decideTick(inputs(kAltF9, c.cursor, c.read), state);
-        EXPECT_TRUE(act.show == Show::show && act.redraw == c.redraw && act.drawX == c.x && act.drawY == c.y)
-            << c.cursor.x;
-        EXPECT_EQ(state.lastCursor.x, c.redraw ? c.cursor.x : c.last.x);
+        const TickActions act = decideTick(inputs(kNone, 1, {5, 5}), state);
+        EXPECT_TRUE(act.lightHighlight && sameRect(act.lit, c.lit) && sameRect(outline, c.lit) &&
+                    act.litSurfaceRow == c.surfaceRow && act.show == Show::keep && !act.redraw);
+        EXPECT_TRUE(state.highlightActive && !state.highPrev && state.dragAnchor.x == c.lit.left &&
+                    state.dragAnchor.y == c.lit.top);
     }
 }
