@@ -3,7 +3,6 @@
 #include "win_test_support.h"
 
 #include "app/app.h"
-#include "app/tray.h"
 #include "options/control_binding.h"
 #include "settings/option_table.h"
 #include "settings/settings_file.h"
@@ -47,19 +46,6 @@ TEST(StartSafety, AFileThatCannotBeReadIsNeverWrittenOver)
     EXPECT_EQ(optionValues[opacity], 175) << "the program runs on its defaults";
     DeleteFileA(fileOptions);
     RemoveDirectoryA(settingsDir);
-}
-
-TEST(StartSafety, WithoutTheIconFileTheTrayShowsTheProgramsIcon)
-{
-    ensureShellWindows();
-    char emptyFolder[MAX_PATH];
-    GetTempPathA(sizeof emptyFolder, emptyFolder);
-    snprintf(programDir, sizeof programDir, "%sorbiqa-no-icon", emptyFolder);
-    CreateDirectoryA(programDir, nullptr);
-    initTray();
-    EXPECT_NE(trayIcon, nullptr);
-    removeTrayIcon();
-    RemoveDirectoryA(programDir);
 }
 
 // Writable, the machine-wide key holds the value; refused (pointed at an empty key, where

@@ -42,4 +42,10 @@ TEST(Tray, IconReturnsWithTheShellAndADoubleClickOpensTheOptions)
     EXPECT_EQ(optionsRequests, 1);
     removeTrayIcon();
     openOptionsFunction = showOptions;
+
+    // Without the icon file the program's own icon stands in: never an empty slot.
+    snprintf(programDir, sizeof programDir, "%s\\no-such-folder", ORBIQA_DIST_DIR);
+    initTray();
+    EXPECT_TRUE(trayIcon && trayIconPresent());
+    removeTrayIcon();
 }
