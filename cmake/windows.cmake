@@ -107,7 +107,7 @@ add_custom_command(TARGET Orbiqa POST_BUILD
   COMMENT "Packaging dist/${ORBIQA_DIST}")
 
 # The yardstick of scripts/idle-cpu.sh: a bare program with a 10 ms timer.
-add_executable(idle_reference WIN32 bench/idle_reference.cpp)
+add_executable(idle_reference WIN32 tools/idle_reference.cpp)
 target_compile_options(idle_reference PRIVATE ${ORBIQA_WARNINGS})
 target_link_options(idle_reference PRIVATE -static)
 
