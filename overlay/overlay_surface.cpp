@@ -105,13 +105,16 @@ bool createOverlaySurface()
     void* bits = nullptr;
     HBITMAP surface =
         CreateDIBSection(surfaceDC, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
-    // Without a surface every drawing call below finds nothing to draw on and returns.
+    // Without a surface every drawing call below finds nothing to draw on and returns; an
+    // earlier one stays selected until a new one replaces it.
     overlayPixels = surface ? static_cast<uint32_t*>(bits) : nullptr;
-    HGDIOBJ previous = SelectObject(surfaceDC, surface);
-    if (overlaySurface && previous == overlaySurface)
+    lastStampPos = {0, 0};
+    if (!surface)
+        return false;
+    SelectObject(surfaceDC, surface);
+    if (overlaySurface)
         DeleteObject(overlaySurface);
     overlaySurface = surface;
-    lastStampPos = {0, 0};
     if (activeMonitor >= monitorLayout.count)
         activeMonitor = 0;
     return overlayPixels != nullptr;
