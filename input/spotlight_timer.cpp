@@ -8,6 +8,8 @@
 #include "overlay/spotlight_image.h"
 #include "settings/option_table.h"
 
+#include <climits>
+
 ScreenPoint lastCursorPos;
 DWORD lastToggleTick;
 DWORD toggleGuardMs;
@@ -17,13 +19,20 @@ static int16_t asyncKeyState(int virtualKey)
     return GetAsyncKeyState(virtualKey);
 }
 
+// Relative to the virtual screen's top-left corner, like the surface, so that a monitor
+// left of or above the primary one gives no negative positions.
 static bool cursorPosition(ScreenPoint& cursor)
 {
     POINT point = {};
     if (!GetCursorPos(&point))
         return false;
-    cursor = {int(point.x), int(point.y)};
+    cursor = {int(point.x - screenRect.left), int(point.y - screenRect.top)};
     return true;
+}
+
+void forgetCursor()
+{
+    lastCursorPos = {INT_MIN, INT_MIN};
 }
 
 static TickInputs readTickInputs(HWND foreground)
@@ -43,8 +52,8 @@ static TickInputs readTickInputs(HWND foreground)
     in.outlineForeground = foreground == outlineWindow;
     in.readCursor = cursorPosition;
     in.now = GetTickCount();
-    in.imageWidth = spotlightImage.width;
-    in.imageHeight = spotlightImage.height;
+    in.imageWidth = spotlightMask().width;
+    in.imageHeight = spotlightMask().height;
     in.screenHeight = screenHeight();
     return in;
 }
@@ -75,12 +84,29 @@ static void remember(const TickState& state)
     toggleGuardMs = state.guardMs;
 }
 
+// Wine leaves out WM_DISPLAYCHANGE when the X server's monitors change under it, so the
+// layout is also compared once a second; a difference takes the message's path.
+static constexpr DWORD kDisplayCheckMs = 1000;
+static DWORD lastDisplayCheck;
+
+static void checkDisplayLayout(DWORD now)
+{
+    if (now - lastDisplayCheck < kDisplayCheckMs)
+        return;
+    lastDisplayCheck = now;
+    if (displayLayoutChanged())
+        PostMessageA(overlayWindow, WM_DISPLAYCHANGE, 0, 0);
+}
+
 void spotlightTick()
 {
     // Read once: every step acts on the window that was in front when the tick began.
     HWND foreground = GetForegroundWindow();
     const TickInputs in = readTickInputs(foreground);
+    checkDisplayLayout(in.now);
     TickState state = rememberedState();
+    // Before the release puts the corners in order: the monitor where the sweep began.
+    const ScreenPoint sweepStart = state.dragAnchor;
     const TickActions act = decideTick(in, state);
     remember(state);
 
@@ -95,13 +121,15 @@ void spotlightTick()
     if (act.placeOutline)
         placeOutline(act.outline);
     if (act.lightHighlight)
-        showHighlight(act.lit, act.litSurfaceRow);
+        showHighlight(act.lit, act.litSurfaceRow, sweepStart);
     // Shown without activation, the presentation keeps the keyboard; handing the
     // foreground back changes nothing then and stays only as a safeguard.
     if (act.show != TickActions::Show::keep)
         ShowWindow(overlayWindow, act.show == TickActions::Show::show ? SW_SHOWNA : SW_HIDE);
     if (act.handBackForeground)
         SetForegroundWindow(foreground);
-    if (act.redraw)
+    if (act.redraw) {
+        dimMonitorAt(state.lastCursor.x, state.lastCursor.y);
         drawOverlay(overlayWindow, act.drawX, act.drawY, 0, 0, 0);
+    }
 }
