@@ -41,10 +41,14 @@ const char* createShellWindows(int showCommand)
     if (!RegisterClassExA(&windowClass))
         return "the window class";
 
-    GetWindowRect(GetDesktopWindow(), &screenRect);
+    // One overlay spans every monitor; the primary one is dimmed until the cursor leaves it.
+    readMonitors();
+    activeMonitor = monitorLayout.primary;
+    scaleSpotlightFor(monitorLayout.dpi[activeMonitor]);
 
-    overlayWindow = CreateWindowExA(kLayeredToolExStyle, kWindowClassName, "", WS_OVERLAPPED, 0, 0,
-                                    screenWidth(), screenHeight(), nullptr, nullptr, appInstance, nullptr);
+    overlayWindow = CreateWindowExA(kLayeredToolExStyle, kWindowClassName, "", WS_OVERLAPPED, screenRect.left,
+                                    screenRect.top, screenWidth(), screenHeight(), nullptr, nullptr,
+                                    appInstance, nullptr);
     if (!overlayWindow)
         return "the overlay window";
     overlayDC = GetDC(overlayWindow);
@@ -57,7 +61,8 @@ const char* createShellWindows(int showCommand)
     SetWindowPos(outlineWindow, HWND_TOP, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED | SWP_NOACTIVATE);
 
-    SetWindowPos(overlayWindow, nullptr, 0, 0, screenWidth(), screenHeight(), SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(overlayWindow, nullptr, screenRect.left, screenRect.top, screenWidth(), screenHeight(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
     ShowWindow(overlayWindow, showCommand);
     UpdateWindow(overlayWindow);
 

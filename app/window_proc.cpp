@@ -2,6 +2,7 @@
 #include "app/tray.h"
 #include "input/highlight.h"
 #include "input/spotlight_timer.h"
+#include "options/options_window.h"
 
 static void onTimer(WPARAM timerId)
 {
@@ -9,6 +10,20 @@ static void onTimer(WPARAM timerId)
         retryTrayIcon();
     else
         spotlightTick();
+}
+
+// A resolution, an orientation, a monitor added or removed: the old surface would dim the
+// wrong area. A highlight's rectangle may no longer be where it was swept, so it ends.
+static void onDisplayChange()
+{
+    followDisplayChange();
+    forgetCursor();
+    if (isOptsVisible == 1) {
+        drawPreview();
+    } else if (highlightActive == 1) {
+        highlightActive = 0;
+        ShowWindow(overlayWindow, SW_HIDE);
+    }
 }
 
 // One procedure serves both layered windows.
@@ -28,6 +43,10 @@ LRESULT CALLBACK spotWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         return MA_NOACTIVATE;
     // The overlay keeps its caption style, but a press in the caption band at the top of
     // the screen must end a highlight like any other, not start moving the dim layer.
+    if (message == WM_DISPLAYCHANGE && window == overlayWindow) {
+        onDisplayChange();
+        return 0;
+    }
     if (message == WM_NCHITTEST && window == overlayWindow)
         return HTCLIENT;
     // A restarted shell has forgotten every icon; it says so once to each top-level window,

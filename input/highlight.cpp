@@ -1,6 +1,7 @@
 #include "input/highlight.h"
 
 #include "app/trace.h"
+#include "input/spotlight_timer.h"
 #include "overlay/overlay_surface.h"
 
 unsigned char highPrev;
@@ -10,17 +11,22 @@ ScreenPoint dragCurrent;
 
 // Two calls, size then position, each showing the outline and raising it above the
 // overlay, so an old highlight stays visible beneath the new sweep.
+// The corners are relative to the virtual screen's corner; the window goes by the screen's.
 void placeOutline(HighlightRect rect)
 {
-    SetWindowPos(outlineWindow, HWND_TOP, rect.left, rect.top, rect.width, rect.height,
+    int left = rect.left + screenRect.left, top = rect.top + screenRect.top;
+    SetWindowPos(outlineWindow, HWND_TOP, left, top, rect.width, rect.height,
                  SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOACTIVATE);
-    SetWindowPos(outlineWindow, HWND_TOP, rect.left, rect.top, rect.width, rect.height,
+    SetWindowPos(outlineWindow, HWND_TOP, left, top, rect.width, rect.height,
                  SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-void showHighlight(HighlightRect rect, int surfaceRow)
+void showHighlight(HighlightRect rect, int surfaceRow, ScreenPoint sweepStart)
 {
     trace("highPrev!=0");
+    // The monitor where the sweep began is dimmed; the rectangle is clipped to it.
+    dimMonitorAt(sweepStart.x, sweepStart.y);
+    forgetCursor();
     // The fill takes away the spotlight and any earlier highlight.
     fillOverlay();
     drawOverlay(overlayWindow, rect.left, surfaceRow, 1, rect.width, rect.height);

@@ -7,10 +7,11 @@
 
 extern unsigned char highPrev;
 extern unsigned char highlightActive;
-extern ScreenPoint dragAnchor;
+extern ScreenPoint dragAnchor; // relative to the virtual screen's corner, like dragCurrent
 extern ScreenPoint dragCurrent;
 
 void placeOutline(HighlightRect rect);
-void showHighlight(HighlightRect rect, int surfaceRow);
+// sweepStart: where the sweep began, relative to the virtual screen's corner.
+void showHighlight(HighlightRect rect, int surfaceRow, ScreenPoint sweepStart);
 void endHighlightOnClick();
 void abandonSweep();

@@ -8,6 +8,8 @@
 #include "overlay/spotlight_image.h"
 #include "settings/option_table.h"
 
+#include <climits>
+
 ScreenPoint lastCursorPos;
 DWORD lastToggleTick;
 DWORD toggleGuardMs;
@@ -17,13 +19,20 @@ static int16_t asyncKeyState(int virtualKey)
     return GetAsyncKeyState(virtualKey);
 }
 
+// Relative to the virtual screen's top-left corner, like the surface, so that a monitor
+// left of or above the primary one gives no negative positions.
 static bool cursorPosition(ScreenPoint& cursor)
 {
     POINT point = {};
     if (!GetCursorPos(&point))
         return false;
-    cursor = {int(point.x), int(point.y)};
+    cursor = {int(point.x - screenRect.left), int(point.y - screenRect.top)};
     return true;
+}
+
+void forgetCursor()
+{
+    lastCursorPos = {INT_MIN, INT_MIN};
 }
 
 static TickInputs readTickInputs(HWND foreground)
@@ -43,8 +52,8 @@ static TickInputs readTickInputs(HWND foreground)
     in.outlineForeground = foreground == outlineWindow;
     in.readCursor = cursorPosition;
     in.now = GetTickCount();
-    in.imageWidth = spotlightImage.width;
-    in.imageHeight = spotlightImage.height;
+    in.imageWidth = spotlightMask().width;
+    in.imageHeight = spotlightMask().height;
     in.screenHeight = screenHeight();
     return in;
 }
@@ -81,6 +90,8 @@ void spotlightTick()
     HWND foreground = GetForegroundWindow();
     const TickInputs in = readTickInputs(foreground);
     TickState state = rememberedState();
+    // Before the release puts the corners in order: the monitor where the sweep began.
+    const ScreenPoint sweepStart = state.dragAnchor;
     const TickActions act = decideTick(in, state);
     remember(state);
 
@@ -95,13 +106,15 @@ void spotlightTick()
     if (act.placeOutline)
         placeOutline(act.outline);
     if (act.lightHighlight)
-        showHighlight(act.lit, act.litSurfaceRow);
+        showHighlight(act.lit, act.litSurfaceRow, sweepStart);
     // Shown without activation, the presentation keeps the keyboard; handing the
     // foreground back changes nothing then and stays only as a safeguard.
     if (act.show != TickActions::Show::keep)
         ShowWindow(overlayWindow, act.show == TickActions::Show::show ? SW_SHOWNA : SW_HIDE);
     if (act.handBackForeground)
         SetForegroundWindow(foreground);
-    if (act.redraw)
+    if (act.redraw) {
+        dimMonitorAt(state.lastCursor.x, state.lastCursor.y);
         drawOverlay(overlayWindow, act.drawX, act.drawY, 0, 0, 0);
+    }
 }

@@ -4,8 +4,11 @@
 
 #include <windows.h>
 
-extern ScreenPoint lastCursorPos;
+extern ScreenPoint lastCursorPos; // relative to the virtual screen's corner
 extern DWORD lastToggleTick;
 extern DWORD toggleGuardMs;
 
 void spotlightTick();
+// The next tick with the overlay shown draws even if the cursor has not moved: the
+// dimming was moved or redone behind its back.
+void forgetCursor();

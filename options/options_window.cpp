@@ -2,6 +2,7 @@
 
 #include "input/highlight.h"
 #include "input/shortcut_registration.h"
+#include "input/spotlight_timer.h"
 #include "options/control_binding.h"
 #include "options/options_layout.h"
 #include "overlay/overlay_surface.h"
@@ -82,8 +83,14 @@ void showOptions()
     ShowWindow(overlayWindow, SW_SHOWNA);
     SetWindowPos(overlayWindow, HWND_TOPMOST, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
-    SetWindowPos(optionsWindow, HWND_TOPMOST, optionsWindowX(screenWidth(), optionsWidth), kOptionsWindowY, 0,
-                 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    // On the primary monitor, measured anew: the display or its scale may have changed since.
+    const MonitorRect& primary = monitorLayout.monitors[monitorLayout.primary];
+    RECT optionsRect = {};
+    GetWindowRect(optionsWindow, &optionsRect);
+    optionsWidth = optionsRect.right - optionsRect.left;
+    SetWindowPos(optionsWindow, HWND_TOPMOST,
+                 primary.left + optionsWindowX(primary.right - primary.left, optionsWidth),
+                 primary.top + kOptionsWindowY, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
     drawPreview();
 }
 
@@ -108,6 +115,8 @@ static void hideOptions()
     ShowWindow(overlayWindow, SW_HIDE);
     isOptsVisible = 0;
     highlightActive = 0;
+    // The preview dimmed the primary monitor; the spotlight finds the cursor's again.
+    forgetCursor();
 }
 
 static void applyOptions()

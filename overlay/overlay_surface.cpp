@@ -4,6 +4,8 @@
 #include "settings/option_table.h"
 
 RECT screenRect;
+MonitorLayout monitorLayout;
+int activeMonitor;
 HWND overlayWindow;
 HWND outlineWindow;
 HDC overlayDC;
@@ -13,12 +15,76 @@ HBITMAP overlaySurface;
 uint32_t* overlayPixels;
 StampPos lastStampPos;
 
-// The preview's lowest row, counted from the bottom of the screen.
+// The preview's lowest row, counted from the bottom of the primary monitor.
 static constexpr int kPreviewBottomRow = 30;
 
 SurfacePixels overlayView()
 {
     return {overlayPixels, screenWidth(), screenHeight()};
+}
+
+static MonitorRect monitorRect(const RECT& rect)
+{
+    return {int(rect.left), int(rect.top), int(rect.right), int(rect.bottom)};
+}
+
+using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
+
+// Windows 8.1 and later say it per monitor; elsewhere, and under Wine, the system-wide
+// value holds for every monitor.
+static int monitorDpi(HMONITOR monitor)
+{
+    static DpiForMonitor dpiForMonitor = [] {
+        HMODULE shcore = LoadLibraryA("shcore.dll");
+        return shcore ? reinterpret_cast<DpiForMonitor>(
+                            reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")))
+                      : nullptr;
+    }();
+    UINT dpiX = 0, dpiY = 0;
+    constexpr int kEffectiveDpi = 0;
+    if (dpiForMonitor && SUCCEEDED(dpiForMonitor(monitor, kEffectiveDpi, &dpiX, &dpiY)) && dpiX > 0)
+        return int(dpiX);
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSX);
+    ReleaseDC(nullptr, screen);
+    return dpi > 0 ? dpi : kBaseDpi;
+}
+
+static BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM)
+{
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    if (monitorLayout.count >= kMaxMonitors || !GetMonitorInfoA(monitor, &info))
+        return TRUE;
+    if (info.dwFlags & MONITORINFOF_PRIMARY)
+        monitorLayout.primary = monitorLayout.count;
+    monitorLayout.dpi[monitorLayout.count] = monitorDpi(monitor);
+    monitorLayout.monitors[monitorLayout.count++] = monitorRect(info.rcMonitor);
+    return TRUE;
+}
+
+void readMonitors()
+{
+    screenRect.left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    screenRect.top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    screenRect.right = screenRect.left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    screenRect.bottom = screenRect.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    // A system without the virtual-screen metrics still has its desktop window.
+    if (screenWidth() <= 0 || screenHeight() <= 0)
+        GetWindowRect(GetDesktopWindow(), &screenRect);
+    monitorLayout = {};
+    monitorLayout.virtualScreen = monitorRect(screenRect);
+    EnumDisplayMonitors(nullptr, nullptr, addMonitor, 0);
+    if (monitorLayout.count == 0) {
+        monitorLayout.monitors[0] = monitorLayout.virtualScreen;
+        monitorLayout.dpi[0] = kBaseDpi;
+        monitorLayout.count = 1;
+    }
+}
+
+static MonitorArea dimmedArea()
+{
+    return monitorArea(overlayView(), monitorLayout.virtualScreen, monitorLayout.monitors[activeMonitor]);
 }
 
 bool createOverlaySurface()
@@ -37,31 +103,82 @@ bool createOverlaySurface()
     info.header.biSizeImage = DWORD(screenWidth()) * DWORD(screenHeight()) * 4;
 
     void* bits = nullptr;
-    overlaySurface =
+    HBITMAP surface =
         CreateDIBSection(surfaceDC, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
     // Without a surface every drawing call below finds nothing to draw on and returns.
-    overlayPixels = overlaySurface ? static_cast<uint32_t*>(bits) : nullptr;
-    SelectObject(surfaceDC, overlaySurface);
+    overlayPixels = surface ? static_cast<uint32_t*>(bits) : nullptr;
+    HGDIOBJ previous = SelectObject(surfaceDC, surface);
+    if (overlaySurface && previous == overlaySurface)
+        DeleteObject(overlaySurface);
+    overlaySurface = surface;
+    lastStampPos = {0, 0};
+    if (activeMonitor >= monitorLayout.count)
+        activeMonitor = 0;
     return overlayPixels != nullptr;
+}
+
+// The mask follows the dimmed monitor's scale, so the spotlight keeps its apparent size.
+static void switchMonitor(int index)
+{
+    if (index < 0 || index >= monitorLayout.count || index == activeMonitor)
+        return;
+    fillSurface(dimmedArea().view, 0);
+    activeMonitor = index;
+    scaleSpotlightFor(monitorLayout.dpi[index]);
+    fillSurface(dimmedArea().view, dimPixel(optionValues[opacity]));
+    lastStampPos = {0, 0};
+}
+
+void dimMonitorAt(int x, int y)
+{
+    switchMonitor(monitorAt(monitorLayout, x + screenRect.left, y + screenRect.top));
+}
+
+void dimPrimaryMonitor()
+{
+    switchMonitor(monitorLayout.primary);
+}
+
+void followDisplayChange()
+{
+    readMonitors();
+    createOverlaySurface();
+    // The monitor that was dimmed may be gone or another one now.
+    POINT cursor = {};
+    GetCursorPos(&cursor);
+    int index = monitorAt(monitorLayout, int(cursor.x), int(cursor.y));
+    activeMonitor = index < 0 ? 0 : index;
+    scaleSpotlightFor(monitorLayout.dpi[activeMonitor]);
+    fillOverlay();
+    SetWindowPos(overlayWindow, nullptr, screenRect.left, screenRect.top, screenWidth(), screenHeight(),
+                 SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void fillOverlay()
 {
-    fillSurface(overlayView(), dimPixel(optionValues[opacity]));
+    MonitorArea area = dimmedArea();
+    if (area.view.width != screenWidth() || area.view.height != screenHeight())
+        fillSurface(overlayView(), 0);
+    fillSurface(area.view, dimPixel(optionValues[opacity]));
 }
 
 void drawOverlay(HWND window, int x, int y, int highlight, int width, int height)
 {
-    drawStamp(overlayView(), spotlightMask(), lastStampPos, x, y, highlight, width, height,
-              optionValues[opacity]);
+    MonitorArea area = dimmedArea();
+    drawStamp(area.view, spotlightMask(), lastStampPos, x - area.column, y - area.row, highlight, width,
+              height, optionValues[opacity]);
 
-    POINT origin = {0, 0};
+    POINT origin = {screenRect.left, screenRect.top};
+    POINT source = {0, 0};
     SIZE screenSize = {screenWidth(), screenHeight()};
-    UpdateLayeredWindow(window, nullptr, &origin, &screenSize, surfaceDC, &origin, 0, &blendFunction,
+    UpdateLayeredWindow(window, nullptr, &origin, &screenSize, surfaceDC, &source, 0, &blendFunction,
                         ULW_ALPHA);
 }
 
 void drawPreview()
 {
-    drawOverlay(overlayWindow, screenWidth() / 2 - spotlightImage.width / 2, kPreviewBottomRow, 0, 0, 0);
+    dimPrimaryMonitor();
+    MonitorArea area = dimmedArea();
+    drawOverlay(overlayWindow, area.column + area.view.width / 2 - spotlightMask().width / 2,
+                area.row + kPreviewBottomRow, 0, 0, 0);
 }

@@ -1,11 +1,15 @@
-// The two layered windows, the screen they cover, and the screen-sized surface behind
-// the overlay window with its presentation.
+// The two layered windows, the virtual screen they cover with its monitors, and the
+// surface behind the overlay window with its presentation. Only one monitor is dimmed at
+// a time; the others stay clear.
 #pragma once
+#include "overlay/monitors.h"
 #include "overlay/surface.h"
 
 #include <windows.h>
 
-extern RECT screenRect; // right = screen width, bottom = screen height
+extern RECT screenRect; // the virtual screen, all monitors; left and top can be negative
+extern MonitorLayout monitorLayout;
+extern int activeMonitor; // the dimmed one
 extern HWND overlayWindow;
 extern HWND outlineWindow;
 extern HDC overlayDC;
@@ -14,20 +18,31 @@ extern BLENDFUNCTION blendFunction;
 
 inline int screenWidth()
 {
-    return screenRect.right;
+    return screenRect.right - screenRect.left;
 }
 inline int screenHeight()
 {
-    return screenRect.bottom;
+    return screenRect.bottom - screenRect.top;
 }
 
 extern HBITMAP overlaySurface;
 extern uint32_t* overlayPixels;
-extern StampPos lastStampPos;
+extern StampPos lastStampPos; // on the dimmed monitor's area
 
 SurfacePixels overlayView();
-// False when the system could not provide the surface.
+// Asks the system for the monitors and their DPI; sets screenRect and monitorLayout.
+void readMonitors();
+// False when the system could not provide the surface. Replaces an earlier one.
 bool createOverlaySurface();
+// Dims the monitor that holds the point (relative to the virtual screen's corner) and
+// clears the one dimmed before; nothing when it is dimmed already.
+void dimMonitorAt(int x, int y);
+void dimPrimaryMonitor();
+// The monitors changed: a new surface, the overlay over all of them, the dimming on the
+// cursor's monitor. Presents nothing.
+void followDisplayChange();
 void fillOverlay();
+// x, y: the stamp's lower-left corner as a surface column and row; clipped to the dimmed
+// monitor.
 void drawOverlay(HWND window, int x, int y, int highlight, int width, int height);
 void drawPreview();

@@ -1,12 +1,32 @@
 #include "overlay/spotlight_image.h"
 
+#include "overlay/monitors.h"
 #include "overlay/spotlight_choice.h"
 #include "settings/platform.h"
 #include "settings/settings_file.h"
 
 #include <cstdio>
+#include <vector>
 
 SpotlightImage spotlightImage;
+
+// Scaled once per image and DPI, never per move.
+static int maskDpi = kBaseDpi;
+static std::vector<uint8_t> scaledMaskBits;
+static MaskImage scaledMask;
+
+static MaskImage fileMask()
+{
+    return {spotlightImage.bits, spotlightImage.width, spotlightImage.height, spotlightImage.stride};
+}
+
+void scaleSpotlightFor(int dpi)
+{
+    if (dpi == maskDpi)
+        return;
+    maskDpi = dpi;
+    scaledMask = maskForDpi(fileMask(), maskDpi, scaledMaskBits);
+}
 
 // answeredSize is what GetObjectA returned: a plain device bitmap answers with a BITMAP
 // only, and its rows are not ours to read.
@@ -41,6 +61,7 @@ void loadSpotlightImage()
     if (spotlightImage.bitmap)
         DeleteObject(spotlightImage.bitmap);
     spotlightImage = {};
+    scaledMask = {};
 
     char path[kSpotlightPathSize];
     if (!buildSpotlightPath(programDir, currentSpotlightSettings(), path, sizeof path) ||
@@ -64,9 +85,10 @@ void loadSpotlightImage()
     spotlightImage.height = int16_t(info.height);
     spotlightImage.stride = int16_t(info.stride);
     spotlightImage.bits = static_cast<const uint8_t*>(section.dsBm.bmBits);
+    scaledMask = maskForDpi(fileMask(), maskDpi, scaledMaskBits);
 }
 
 MaskImage spotlightMask()
 {
-    return {spotlightImage.bits, spotlightImage.width, spotlightImage.height, spotlightImage.stride};
+    return scaledMask;
 }

@@ -15,4 +15,7 @@ struct SpotlightImage {
 extern SpotlightImage spotlightImage;
 
 void loadSpotlightImage();
+// The mask as stamped: scaled for the dimmed monitor's DPI.
 MaskImage spotlightMask();
+// Rescales the mask when the DPI differs from the one it was scaled for.
+void scaleSpotlightFor(int dpi);

@@ -6,7 +6,8 @@ namespace {
 
 bool usable(SurfacePixels surface)
 {
-    return surface.pixels && surface.width > 0 && surface.height > 0;
+    return surface.pixels && surface.width > 0 && surface.height > 0 &&
+           rowStride(surface) >= size_t(surface.width);
 }
 
 // The half-open range [begin, end) of offsets 0..count-1 that land inside 0..limit-1
@@ -30,7 +31,12 @@ void fillSurface(SurfacePixels surface, uint32_t value)
 {
     if (!usable(surface))
         return;
-    std::fill_n(surface.pixels, size_t(surface.width) * size_t(surface.height), value);
+    if (rowStride(surface) == size_t(surface.width)) {
+        std::fill_n(surface.pixels, size_t(surface.width) * size_t(surface.height), value);
+        return;
+    }
+    for (int row = 0; row < surface.height; ++row)
+        std::fill_n(surface.pixels + size_t(row) * rowStride(surface), surface.width, value);
 }
 
 void fillRect(SurfacePixels surface, int x, int y, int width, int height, uint32_t value)
@@ -42,7 +48,7 @@ void fillRect(SurfacePixels surface, int x, int y, int width, int height, uint32
     if (columns.begin == columns.end)
         return;
     for (int i = rows.begin; i < rows.end; ++i) {
-        uint32_t* row = surface.pixels + size_t(y + i) * size_t(surface.width);
+        uint32_t* row = surface.pixels + size_t(y + i) * rowStride(surface);
         std::fill(row + (x + columns.begin), row + (x + columns.end), value);
     }
 }
@@ -64,7 +70,7 @@ void stampMask(SurfacePixels surface, const MaskImage& mask, int x, int y, int o
     Span columns = clipSpan(x, mask.width, surface.width);
     for (int i = rows.begin; i < rows.end; ++i) {
         const uint8_t* maskRow = mask.bits + size_t(i) * size_t(mask.stride);
-        uint32_t* row = surface.pixels + size_t(y + i) * size_t(surface.width);
+        uint32_t* row = surface.pixels + size_t(y + i) * rowStride(surface);
         for (int j = columns.begin; j < columns.end; ++j) {
             uint8_t v = maskRow[3 * j];
             if (v != 0)

@@ -1,13 +1,21 @@
 // Pixel work on the overlay surface: a bottom-up 32-bit image whose colour bytes stay 0,
 // so only the alpha byte varies. Window-free; the Win32 side hands in plain memory.
 #pragma once
+#include <cstddef>
 #include <cstdint>
 
 struct SurfacePixels {
     uint32_t* pixels; // row 0 is the bottom line of the screen
     int width;
     int height;
+    int stride = 0; // pixels from one row to the next; 0: width, a whole surface
 };
+
+// A part of a wider surface (one monitor's) has rows further apart than its width.
+inline size_t rowStride(SurfacePixels surface)
+{
+    return size_t(surface.stride > 0 ? surface.stride : surface.width);
+}
 
 struct MaskImage {
     const uint8_t* bits; // 24-bit rows, bottom row first; the blue byte is the mask

@@ -16,7 +16,7 @@ TEST(Highlight, PressOnTheOverlayEndsItWithoutActivation)
     ensureShellWindows();
     setDefaultValues();
     fillOverlay();
-    showHighlight({100, 100, 50, 50}, screenHeight() - 150);
+    showHighlight({100, 100, 50, 50}, screenHeight() - 150, {100, 100});
     highlightActive = 1;
     ASSERT_TRUE(IsWindowVisible(overlayWindow) &&
                 overlayPixels[(screenHeight() - 121) * screenWidth() + 120] == 0);

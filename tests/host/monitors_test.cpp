@@ -1,0 +1,68 @@
+#include "overlay/monitors.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <vector>
+
+// The primary at the origin and a smaller monitor to its left, lower down: the virtual
+// screen starts at a negative x and has a gap above the second monitor.
+static const MonitorLayout kTwo = {
+    {-1024, 0, 1280, 868}, {{0, 0, 1280, 800}, {-1024, 100, 0, 868}}, {96, 144}, 2, 0};
+
+TEST(Monitors, TheOneHoldingThePointElseTheNearest)
+{
+    struct {
+        int x, y, monitor;
+    } cases[] = {
+        {0, 0, 0},    {1279, 799, 0}, {-1, 100, 1},  {-1024, 867, 1},  // corners, both sides of the seam
+        {-500, 0, 1}, {1279, 850, 0}, {5000, -9, 0}, {-3000, 9000, 1}, // the gap and far outside
+    };
+    for (auto c : cases)
+        EXPECT_EQ(monitorAt(kTwo, c.x, c.y), c.monitor) << c.x << "," << c.y;
+    EXPECT_EQ(monitorAt(MonitorLayout{}, 0, 0), -1);
+}
+
+// A stamp reaching over a monitor's edge stops at it: the neighbour's pixels stay clear.
+TEST(Monitors, AreaIsTheMonitorsPartOfTheSurfaceAndNoMore)
+{
+    std::vector<uint32_t> pixels(2304 * 868, 0);
+    SurfacePixels surface = {pixels.data(), 2304, 868};
+    MonitorArea primary = monitorArea(surface, kTwo.virtualScreen, kTwo.monitors[0]);
+    MonitorArea left = monitorArea(surface, kTwo.virtualScreen, kTwo.monitors[1]);
+    EXPECT_TRUE(primary.column == 1024 && primary.row == 68 && primary.view.width == 1280 &&
+                primary.view.height == 800 && primary.view.pixels == &pixels[68 * 2304 + 1024]);
+    EXPECT_TRUE(left.column == 0 && left.row == 0 && left.view.width == 1024 && left.view.height == 768);
+
+    fillSurface(primary.view, dimPixel(175));
+    std::vector<uint8_t> bits(3 * 40 * 40, 255);
+    StampPos last = {0, 0};
+    drawStamp(primary.view, {bits.data(), 40, 40, 120}, last, -20, 780, 0, 0, 0, 175);
+    for (int row = 0; row < 868; ++row)
+        for (int column = 0; column < 2304; ++column) {
+            bool onPrimary = column >= 1024 && row >= 68;
+            bool lit = column < 1024 + 20 && row >= 68 + 780;
+            ASSERT_EQ(pixels[size_t(row) * 2304 + size_t(column)], onPrimary && !lit ? dimPixel(175) : 0u)
+                << column << "," << row;
+        }
+
+    // A monitor the surface does not reach gives nothing to write to.
+    EXPECT_EQ(monitorArea(surface, kTwo.virtualScreen, {1280, 0, 1600, 800}).view.pixels, nullptr);
+}
+
+TEST(Monitors, MaskScaledByDpiOver96)
+{
+    const uint8_t bits[] = {0, 1, 2, 200, 1, 2, 9, 9}; // 2x1, blue bytes 0 and 200, padded row
+    const MaskImage mask = {bits, 2, 1, 8};
+    std::vector<uint8_t> storage;
+    EXPECT_EQ(maskForDpi(mask, 96, storage).bits, bits);
+    EXPECT_EQ(maskForDpi(mask, 72, storage).bits, bits);
+    const MaskImage doubled = maskForDpi(mask, 192, storage);
+    ASSERT_TRUE(doubled.width == 4 && doubled.height == 2 && doubled.stride == 12);
+    const int expected[] = {0, 50, 150, 200};
+    for (int i = 0; i < 2; ++i)
+        for (int j = 0; j < 4; ++j)
+            EXPECT_EQ(doubled.bits[i * 12 + 3 * j], expected[j]) << j;
+    const MaskImage scaled = maskForDpi(mask, 144, storage); // 1.5: 3x2 (rounded)
+    EXPECT_TRUE(scaled.width == 3 && scaled.height == 2 && scaled.bits[0] == 0 && scaled.bits[6] == 200);
+}
