@@ -41,12 +41,13 @@ LRESULT CALLBACK spotWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     // A click that ends a highlight must not take the keyboard from the presentation.
     if (message == WM_MOUSEACTIVATE)
         return MA_NOACTIVATE;
-    // The overlay keeps its caption style, but a press in the caption band at the top of
-    // the screen must end a highlight like any other, not start moving the dim layer.
+    // Every top-level window hears of it; the overlay alone follows.
     if (message == WM_DISPLAYCHANGE && window == overlayWindow) {
         onDisplayChange();
         return 0;
     }
+    // The overlay keeps its caption style, but a press in the caption band at the top of
+    // the screen must end a highlight like any other, not start moving the dim layer.
     if (message == WM_NCHITTEST && window == overlayWindow)
         return HTCLIENT;
     // A restarted shell has forgotten every icon; it says so once to each top-level window,

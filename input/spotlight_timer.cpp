@@ -84,11 +84,26 @@ static void remember(const TickState& state)
     toggleGuardMs = state.guardMs;
 }
 
+// Wine leaves out WM_DISPLAYCHANGE when the X server's monitors change under it, so the
+// layout is also compared once a second; a difference takes the message's path.
+static constexpr DWORD kDisplayCheckMs = 1000;
+static DWORD lastDisplayCheck;
+
+static void checkDisplayLayout(DWORD now)
+{
+    if (now - lastDisplayCheck < kDisplayCheckMs)
+        return;
+    lastDisplayCheck = now;
+    if (displayLayoutChanged())
+        PostMessageA(overlayWindow, WM_DISPLAYCHANGE, 0, 0);
+}
+
 void spotlightTick()
 {
     // Read once: every step acts on the window that was in front when the tick began.
     HWND foreground = GetForegroundWindow();
     const TickInputs in = readTickInputs(foreground);
+    checkDisplayLayout(in.now);
     TickState state = rememberedState();
     // Before the release puts the corners in order: the monitor where the sweep began.
     const ScreenPoint sweepStart = state.dragAnchor;

@@ -3,6 +3,8 @@
 #include "overlay/spotlight_image.h"
 #include "settings/option_table.h"
 
+#include <algorithm>
+
 RECT screenRect;
 MonitorLayout monitorLayout;
 int activeMonitor;
@@ -63,15 +65,30 @@ static BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM)
     return TRUE;
 }
 
+static RECT virtualScreen()
+{
+    RECT rect;
+    rect.left = GetSystemMetrics(SM_XVIRTUALSCREEN);
+    rect.top = GetSystemMetrics(SM_YVIRTUALSCREEN);
+    rect.right = rect.left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
+    rect.bottom = rect.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
+    // A system without the virtual-screen metrics still has its desktop window.
+    if (rect.right <= rect.left || rect.bottom <= rect.top)
+        GetWindowRect(GetDesktopWindow(), &rect);
+    return rect;
+}
+
+bool displayLayoutChanged()
+{
+    RECT now = virtualScreen();
+    int monitors = GetSystemMetrics(SM_CMONITORS);
+    return !EqualRect(&now, &screenRect) ||
+           (monitors > 0 && std::min(monitors, kMaxMonitors) != monitorLayout.count);
+}
+
 void readMonitors()
 {
-    screenRect.left = GetSystemMetrics(SM_XVIRTUALSCREEN);
-    screenRect.top = GetSystemMetrics(SM_YVIRTUALSCREEN);
-    screenRect.right = screenRect.left + GetSystemMetrics(SM_CXVIRTUALSCREEN);
-    screenRect.bottom = screenRect.top + GetSystemMetrics(SM_CYVIRTUALSCREEN);
-    // A system without the virtual-screen metrics still has its desktop window.
-    if (screenWidth() <= 0 || screenHeight() <= 0)
-        GetWindowRect(GetDesktopWindow(), &screenRect);
+    screenRect = virtualScreen();
     monitorLayout = {};
     monitorLayout.virtualScreen = monitorRect(screenRect);
     EnumDisplayMonitors(nullptr, nullptr, addMonitor, 0);
@@ -105,13 +122,16 @@ bool createOverlaySurface()
     void* bits = nullptr;
     HBITMAP surface =
         CreateDIBSection(surfaceDC, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
-    // Without a surface every drawing call below finds nothing to draw on and returns.
+    // Without a surface every drawing call below finds nothing to draw on and returns; an
+    // earlier one stays selected until a new one replaces it.
     overlayPixels = surface ? static_cast<uint32_t*>(bits) : nullptr;
-    HGDIOBJ previous = SelectObject(surfaceDC, surface);
-    if (overlaySurface && previous == overlaySurface)
+    lastStampPos = {0, 0};
+    if (!surface)
+        return false;
+    SelectObject(surfaceDC, surface);
+    if (overlaySurface)
         DeleteObject(overlaySurface);
     overlaySurface = surface;
-    lastStampPos = {0, 0};
     if (activeMonitor >= monitorLayout.count)
         activeMonitor = 0;
     return overlayPixels != nullptr;

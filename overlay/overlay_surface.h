@@ -38,6 +38,8 @@ bool createOverlaySurface();
 // clears the one dimmed before; nothing when it is dimmed already.
 void dimMonitorAt(int x, int y);
 void dimPrimaryMonitor();
+// True when the virtual screen or the number of monitors differs from the last reading.
+bool displayLayoutChanged();
 // The monitors changed: a new surface, the overlay over all of them, the dimming on the
 // cursor's monitor. Presents nothing.
 void followDisplayChange();
