@@ -77,6 +77,21 @@ e2e_screen_shows() {
     i=$((i + 1))
   done < <("$CONVERT" "$E2E_WORK/last.png" -format "$format" info:)
 }
+# The test slide (the focus sink) stands in for the presenter's application and logs the
+# clicks that reach it and its activation. Wine raises a window that becomes active above
+# every X window, the top-most overlay included, so the slide is made active before the
+# overlay first shows; keys need it to hold the X focus.
+E2E_EVENTS=$E2E_WORK/events.log
+e2e_slide_active() { [ "$(grep -oE '^(in)?active' "$E2E_EVENTS" | tail -n1)" = active ]; }
+e2e_start_slide() {
+  : >"$E2E_EVENTS"
+  e2e_start "$ORBIQA_FOCUS_SINK" "Z:$(tr / '\\' <<<"$E2E_EVENTS")"
+  E2E_SLIDE_PID=$E2E_LAST_PID
+  e2e_wait_until 60 "the slide to be active" e2e_slide_active
+  E2E_SLIDE=$(e2e_window "Orbiqa focus sink")
+  xdotool windowfocus --sync "$E2E_SLIDE"
+}
+
 # Keeps the last screenshot, or a part of it, as one of the README's pictures when asked.
 e2e_picture() { # NAME [WIDTHxHEIGHT+X+Y]
   [ -z "${ORBIQA_DOC_IMAGES:-}" ] || "$CONVERT" "$E2E_WORK/last.png" -crop "${2:-100%}" +repage "$ORBIQA_DOC_IMAGES/$1.png"

@@ -11,21 +11,15 @@ wineserver -k 2>/dev/null || true
 rm -rf "$WINEPREFIX"
 start_two_monitor_display || e2e_fail "no display with two monitors: Xorg with the dummy driver did not start"
 prepare_wine_prefix
-events=$E2E_WORK/events.log
 # The slide covers the primary as it is at its start (1280x800) in white; elsewhere the
 # compositor's grey root (128) shows. Beneath the default black of alpha 175: 80 and 40.
 readonly DIM=80 GREY_DIM=40
 
-slide_active() { [ "$(grep -oE '^(in)?active' "$events" | tail -n1)" = active ]; }
 start_orbiqa_over_slide() {
   e2e_start "$ORBIQA"
   orbiqa=$E2E_LAST_PID
   e2e_wait_until 60 "the tray icon" e2e_window "Wine System Tray"
-  : >"$events"
-  e2e_start "$ORBIQA_FOCUS_SINK" "Z:$(tr / '\\' <<<"$events")"
-  slide=$E2E_LAST_PID
-  e2e_wait_until 60 "the slide to be active" slide_active
-  xdotool windowfocus --sync "$(e2e_window "Orbiqa focus sink")"
+  e2e_start_slide
 }
 # The lit pixels of the last screenshot's row Y within 500 px of X: the disc's width there.
 lit_width() {
@@ -68,8 +62,8 @@ spotlight_on_primary "the spotlight on monitor 1 after monitor 2 went off" 1590,
 e2e_pass "monitor 2 switched off under the overlay: Orbiqa runs on, the spotlight works on monitor 1 (${width} px across)"
 
 width_96=$width
-kill "$orbiqa" "$slide"
-wait "$orbiqa" "$slide" 2>/dev/null || true
+kill "$orbiqa" "$E2E_SLIDE_PID"
+wait "$orbiqa" "$E2E_SLIDE_PID" 2>/dev/null || true
 wineserver -k 2>/dev/null || true
 "$ORBIQA_WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 wineserver -w

@@ -12,7 +12,6 @@ fi
 prepare_wine_prefix
 settings=$(ls -d "$WINEPREFIX"/drive_c/users/*/AppData/Roaming | grep -v /Public/ | head -n1)/Orbiqa/Settings.dat
 rm -f "$settings"
-events=$E2E_WORK/events.log
 readonly DIM=80 # white beneath black at the default opacity 175: 255 * (255 - 175) / 255
 # The swept rectangle, columns LEFT..RIGHT-1 and rows TOP..BOTTOM-1, around the chart.
 readonly LEFT=300 TOP=200 RIGHT=700 BOTTOM=500
@@ -27,15 +26,7 @@ expected=$(printf '%s\r\n' 0=0 2=175 54=1 55=120 56=1 57=121 1007=1 1008=0 1009=
 e2e_wait_until 60 "the tray icon" e2e_window "Wine System Tray"
 e2e_pass "the first start wrote the 24 default lines with CR LF"
 
-# Without a window manager Wine raises a window that becomes active above every X window,
-# the top-most overlay included: the slide is made active before the overlay shows, or a
-# click through a highlight would bury the overlay. Keys need it to hold the X focus.
-: >"$events"
-e2e_start "$ORBIQA_FOCUS_SINK" "Z:$(tr / '\\' <<<"$events")"
-slide_active() { [ "$(grep -oE '^(in)?active' "$events" | tail -n1)" = active ]; }
-e2e_wait_until 60 "the slide to be active" slide_active
-sink=$(e2e_window "Orbiqa focus sink")
-xdotool windowfocus --sync "$sink"
+e2e_start_slide
 
 # The cursor is in place before the keys go down, so every tick that sees them draws there.
 xdotool mousemove 500 300 keydown alt+F9
@@ -63,11 +54,11 @@ xdotool keyup alt+F10
 e2e_wait_until 20 "the swept rectangle lit on the dimmed screen" e2e_screen_shows $(edges 255 $DIM)
 e2e_picture highlight
 xdotool mousemove 650 480 click 1
-e2e_wait_until 10 "the click inside the lit rectangle to reach the slide" grep -q "^click 650 480" "$events"
+e2e_wait_until 10 "the click inside the lit rectangle to reach the slide" grep -q "^click 650 480" "$E2E_EVENTS"
 e2e_screen_shows $(edges 255 $DIM) || e2e_fail "the click inside the lit rectangle ended the highlight"
 xdotool mousemove 100 700 click 1
 e2e_wait_until 20 "the highlight to end" e2e_screen_shows $(edges 255 255)
-! grep -q "^click 100 700" "$events" || e2e_fail "the click on the dimmed area reached the slide"
+! grep -q "^click 100 700" "$E2E_EVENTS" || e2e_fail "the click on the dimmed area reached the slide"
 e2e_pass "ALT+F10 swept: the outline, then exactly that rectangle lit; clicks inside reach the slide, outside end it"
 
 # The tray icon is the first cell of Wine's tray window, which is not top-most like the
@@ -127,8 +118,8 @@ e2e_pass "Cancel throws a change away"
 # The presenter clicks into the slide again. The saved size is in use: the blurred extra
 # large spotlight lights 158 px below the cursor, beyond the large one's edge.
 xdotool mousemove 1000 700 click 1
-e2e_wait_until 10 "the slide to be active again" slide_active
-xdotool windowfocus --sync "$sink" mousemove 500 300 keydown alt+F9
+e2e_wait_until 10 "the slide to be active again" e2e_slide_active
+xdotool windowfocus --sync "$E2E_SLIDE" mousemove 500 300 keydown alt+F9
 e2e_wait_until 20 "the extra large spotlight" e2e_screen_shows 500,300:255 500,458:255 1180,720:$DIM
 e2e_picture spotlight-blur
 xdotool keyup alt+F9
