@@ -148,18 +148,16 @@ TEST(Tick, SweepLightsTheRectangleOfTheFirstAndLastHeldTicks)
     }
 }
 
-// The tick may stop only when nothing is shown, held or swept, and not right after a start.
+// The tick may stop only with nothing shown, held or swept, and not right after a start.
 TEST(Tick, StopsOnlyWithNothingToWatch)
 {
     struct {
         int holdMode;
         std::set<int> down;
         int options, visible, highPrev, awakeMs, stop;
-    } cases[] = {
-        {1, kNone, 0, 0, 0, 200, 1}, {1, kNone, 0, 1, 0, 200, 1},  {0, kNone, 0, 1, 0, 200, 0},
-        {1, {kF9}, 0, 0, 0, 200, 0}, {0, {kF10}, 0, 0, 0, 200, 0}, {1, {kVkMenu}, 0, 0, 0, 200, 1},
-        {1, kNone, 1, 0, 0, 200, 0}, {1, kNone, 0, 0, 1, 200, 0},  {1, kNone, 0, 0, 0, 199, 0},
-    };
+    } cases[] = {{1, kNone, 0, 0, 0, 200, 1}, {1, kNone, 0, 1, 0, 200, 1},  {0, kNone, 0, 1, 0, 200, 0},
+                 {1, {kF9}, 0, 0, 0, 200, 0}, {0, {kF10}, 0, 0, 0, 200, 0}, {1, {kVkMenu}, 0, 0, 0, 200, 1},
+                 {1, kNone, 1, 0, 0, 200, 0}, {1, kNone, 0, 0, 1, 200, 0},  {1, kNone, 0, 0, 0, 199, 0}};
     for (const auto& c : cases) {
         TickInputs in = inputs(c.down, c.holdMode);
         in.optionsShown = c.options, in.overlayVisible = c.visible, in.awakeMs = uint32_t(c.awakeMs);
