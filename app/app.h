@@ -5,8 +5,6 @@
 
 #include <windows.h>
 
-constexpr UINT_PTR kSpotlightTimerId = 1111;
-constexpr UINT kSpotlightTimerMs = 10;
 constexpr char kWindowClassName[] = "ClassIsTheSpot";
 
 extern unsigned char quitRequested;

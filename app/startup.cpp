@@ -2,6 +2,7 @@
 #include "app/tray.h"
 #include "input/key_lists.h"
 #include "input/shortcut_registration.h"
+#include "input/spotlight_timer.h"
 #include "options/control_binding.h"
 #include "options/options_window.h"
 #include "overlay/overlay_surface.h"
@@ -145,7 +146,10 @@ bool startOrbiqa(HINSTANCE instance, int showCommand)
     fillOverlay();
     initTray();
     loadSpotlightImage();
-    SetTimer(overlayWindow, kSpotlightTimerId, kSpotlightTimerMs, nullptr);
+    // The first tick stops the timer again unless the overlay shows (toggle mode can show it
+    // from the start) or a key is held.
+    listenForShortcutKeys(overlayWindow);
+    runSpotlightTimer();
 
     RECT optionsRect = {};
     GetWindowRect(optionsWindow, &optionsRect);
@@ -162,7 +166,7 @@ int runMessageLoop()
         // WM_QUIT, or a broken queue: either way the program ends, with 0 as always.
         if (fetched == 0 || fetched == -1)
             return 0;
-        // Exit from the tray menu is seen at the next message; the 10 ms timer brings one.
+        // Exit from the tray menu is seen at the next message; the menu posts one.
         if (quitRequested == 1)
             return 0;
         TranslateMessage(&message);

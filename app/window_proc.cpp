@@ -38,6 +38,9 @@ LRESULT CALLBACK spotWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     case kTrayCallbackMessage: onTrayCallback(lParam);  return 0;
     }
     // clang-format on
+    // The system needs the message too, to free the input's data.
+    if (message == WM_INPUT)
+        onKeyboardInput(lParam);
     // A click that ends a highlight must not take the keyboard from the presentation.
     if (message == WM_MOUSEACTIVATE)
         return MA_NOACTIVATE;

@@ -14,6 +14,12 @@ ScreenPoint lastCursorPos;
 DWORD lastToggleTick;
 DWORD toggleGuardMs;
 
+static constexpr UINT_PTR kSpotlightTimerId = 1111;
+static constexpr UINT kSpotlightTimerMs = 10;
+static bool timerRunning;
+static bool keysWakeTimer; // key presses start the tick, so it may stop
+static DWORD timerStarted;
+
 static int16_t asyncKeyState(int virtualKey)
 {
     return GetAsyncKeyState(virtualKey);
@@ -55,6 +61,7 @@ static TickInputs readTickInputs(HWND foreground)
     in.imageWidth = spotlightMask().width;
     in.imageHeight = spotlightMask().height;
     in.screenHeight = screenHeight();
+    in.awakeMs = in.now - timerStarted;
     return in;
 }
 
@@ -88,11 +95,13 @@ static void remember(const TickState& state)
 // layout is also compared once a second; a difference takes the message's path.
 static constexpr DWORD kDisplayCheckMs = 1000;
 static DWORD lastDisplayCheck;
+static bool displayCheckDue = true; // the first tick after a start checks at once
 
 static void checkDisplayLayout(DWORD now)
 {
-    if (now - lastDisplayCheck < kDisplayCheckMs)
+    if (now - lastDisplayCheck < kDisplayCheckMs && !displayCheckDue)
         return;
+    displayCheckDue = false;
     lastDisplayCheck = now;
     if (displayLayoutChanged())
         PostMessageA(overlayWindow, WM_DISPLAYCHANGE, 0, 0);
@@ -109,6 +118,8 @@ void spotlightTick()
     const ScreenPoint sweepStart = state.dragAnchor;
     const TickActions act = decideTick(in, state);
     remember(state);
+    if (act.mayStop && keysWakeTimer && KillTimer(overlayWindow, kSpotlightTimerId))
+        timerRunning = false;
 
     if (in.optionsShown) {
         trace("isOptsVisible==1");
@@ -132,4 +143,32 @@ void spotlightTick()
         dimMonitorAt(state.lastCursor.x, state.lastCursor.y);
         drawOverlay(overlayWindow, act.drawX, act.drawY, 0, 0, 0);
     }
+}
+
+void runSpotlightTimer()
+{
+    if (timerRunning)
+        return;
+    timerRunning = SetTimer(overlayWindow, kSpotlightTimerId, kSpotlightTimerMs, nullptr) != 0;
+    timerStarted = GetTickCount();
+    displayCheckDue = true;
+}
+
+void listenForShortcutKeys(HWND window)
+{
+    constexpr USHORT kGenericDesktop = 1, kKeyboard = 6;
+    RAWINPUTDEVICE keyboard = {kGenericDesktop, kKeyboard, RIDEV_INPUTSINK, window};
+    keysWakeTimer = RegisterRawInputDevices(&keyboard, 1, sizeof keyboard) != 0;
+}
+
+void onKeyboardInput(LPARAM rawInput)
+{
+    RAWINPUT input = {};
+    UINT size = sizeof input;
+    if (GetRawInputData(HRAWINPUT(rawInput), RID_INPUT, &input, &size, sizeof(RAWINPUTHEADER)) == UINT(-1) ||
+        input.header.dwType != RIM_TYPEKEYBOARD || (input.data.keyboard.Flags & RI_KEY_BREAK))
+        return;
+    int key = input.data.keyboard.VKey;
+    if (key == optionValues[spotlightKey] || key == optionValues[highlightKey])
+        runSpotlightTimer();
 }

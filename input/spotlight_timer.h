@@ -9,6 +9,14 @@ extern DWORD lastToggleTick;
 extern DWORD toggleGuardMs;
 
 void spotlightTick();
+// Starts the tick unless it runs; the tick stops itself once nothing needs it, if key
+// presses can start it again.
+void runSpotlightTimer();
+// Asks for every key press, even while other programs have the keyboard; without it the
+// tick never stops.
+void listenForShortcutKeys(HWND window);
+// WM_INPUT: a press of either shortcut's key starts the tick.
+void onKeyboardInput(LPARAM rawInput);
 // The next tick with the overlay shown draws even if the cursor has not moved: the
 // dimming was moved or redone behind its back.
 void forgetCursor();

@@ -56,7 +56,7 @@ static void sweepStep(const TickInputs& in, CursorOnce& cursorOnce, TickState& s
     state.highPrev = false;
 }
 
-TickActions decideTick(const TickInputs& in, TickState& state)
+static TickActions decideSteps(const TickInputs& in, TickState& state)
 {
     TickActions actions;
     // The options window owns the screen: its preview stays, and no shortcut is polled.
@@ -97,5 +97,18 @@ TickActions decideTick(const TickInputs& in, TickState& state)
     actions.redraw = true;
     actions.drawX = spotlightCornerX(cursor.x, in.imageWidth);
     actions.drawY = spotlightCornerY(cursor.y, in.imageHeight, in.screenHeight);
+    return actions;
+}
+
+// Only the keys themselves count, not their modifiers: a modifier pressed after the key
+// would otherwise find the tick stopped.
+TickActions decideTick(const TickInputs& in, TickState& state)
+{
+    TickActions actions = decideSteps(in, state);
+    bool visible =
+        actions.show == TickActions::Show::keep ? in.overlayVisible : actions.show == TickActions::Show::show;
+    actions.mayStop = !in.optionsShown && !visible && !actions.lightHighlight && !state.highPrev &&
+                      !state.highlightActive && in.awakeMs >= kWakeGraceMs &&
+                      !keyDown(in.readKey, in.spotlightKey) && !keyDown(in.readKey, in.highlightKey);
     return actions;
 }

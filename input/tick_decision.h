@@ -7,6 +7,9 @@
 #include <cstdint>
 
 constexpr uint32_t kToggleGuardMs = 500;
+// A key's press may reach the key state a little after its event woke the tick: the tick
+// keeps running at least this long after it started.
+constexpr uint32_t kWakeGraceMs = 200;
 
 // Reads the cursor the way GetCursorPos does: false when it cannot be read (a locked or
 // secure desktop), and the point is then not to be used.
@@ -23,6 +26,7 @@ struct TickInputs {
     CursorReader readCursor; // at most once a tick, and only when a step needs it
     uint32_t now;            // the tick count, read before any key
     int imageWidth, imageHeight, screenHeight;
+    uint32_t awakeMs; // since the tick last started
 };
 
 // What the tick remembers from one tick to the next.
@@ -46,6 +50,9 @@ struct TickActions {
     bool handBackForeground = false;
     bool redraw = false; // the spotlight's lower-left surface corner at (drawX, drawY)
     int drawX = 0, drawY = 0;
+    // Nothing left to watch: the overlay hidden, neither shortcut's key down, no sweep, the
+    // options window closed. A key going down starts the tick again.
+    bool mayStop = false;
 };
 
 TickActions decideTick(const TickInputs& in, TickState& state);

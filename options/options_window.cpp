@@ -72,6 +72,7 @@ void createOptionsWindow()
 void showOptions()
 {
     isOptsVisible = 1;
+    runSpotlightTimer(); // keeps the options window above the overlay
     abandonSweep();
     // A highlight on screen ends here: the preview replaces it, and the spotlight
     // shortcut works again as soon as the window closes.

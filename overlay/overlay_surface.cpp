@@ -16,6 +16,10 @@ BLENDFUNCTION blendFunction;
 HBITMAP overlaySurface;
 uint32_t* overlayPixels;
 StampPos lastStampPos;
+PresentFunction presentFunction = UpdateLayeredWindowIndirect;
+
+// Set by everything that changes more than a stamp's rectangles.
+static bool wholeSurfaceChanged = true;
 
 // The preview's lowest row, counted from the bottom of the primary monitor.
 static constexpr int kPreviewBottomRow = 30;
@@ -126,6 +130,7 @@ bool createOverlaySurface()
     // earlier one stays selected until a new one replaces it.
     overlayPixels = surface ? static_cast<uint32_t*>(bits) : nullptr;
     lastStampPos = {0, 0};
+    wholeSurfaceChanged = true;
     if (!surface)
         return false;
     SelectObject(surfaceDC, surface);
@@ -147,6 +152,7 @@ static void switchMonitor(int index)
     scaleSpotlightFor(monitorLayout.dpi[index]);
     fillSurface(dimmedArea().view, dimPixel(optionValues[opacity]));
     lastStampPos = {0, 0};
+    wholeSurfaceChanged = true;
 }
 
 void dimMonitorAt(int x, int y)
@@ -180,24 +186,67 @@ void fillOverlay()
     if (area.view.width != screenWidth() || area.view.height != screenHeight())
         fillSurface(overlayView(), 0);
     fillSurface(area.view, dimPixel(optionValues[opacity]));
+    wholeSurfaceChanged = true;
+}
+
+// Prepared again only when the image or the opacity changed, never per move.
+static const PreparedStamp& preparedSpotlight()
+{
+    static PreparedStamp stamp;
+    static unsigned preparedChanges = ~0u;
+    static int preparedOpacity;
+    if (preparedChanges != spotlightChanges || preparedOpacity != optionValues[opacity]) {
+        stamp = prepareStamp(spotlightMask(), optionValues[opacity]);
+        preparedChanges = spotlightChanges;
+        preparedOpacity = optionValues[opacity];
+    }
+    return stamp;
+}
+
+// The union of the stamp's old and new places on the area's view, clipped to it, in window
+// coordinates: from the overlay's top-left corner, rows downward.
+static RECT movedRect(const MonitorArea& area, StampPos previous, StampPos now, int width, int height)
+{
+    int64_t left = now.x, bottom = now.y, right = int64_t(now.x) + width, top = int64_t(now.y) + height;
+    if (previous.x != 0 || previous.y != 0) {
+        left = std::min<int64_t>(left, previous.x), bottom = std::min<int64_t>(bottom, previous.y);
+        right = std::max(right, int64_t(previous.x) + width),
+        top = std::max(top, int64_t(previous.y) + height);
+    }
+    left = std::max<int64_t>(left, 0), bottom = std::max<int64_t>(bottom, 0);
+    right = std::min<int64_t>(right, area.view.width), top = std::min<int64_t>(top, area.view.height);
+    if (left >= right || bottom >= top)
+        return {0, 0, 0, 0};
+    return {LONG(area.column + left), LONG(screenHeight() - (area.row + top)), LONG(area.column + right),
+            LONG(screenHeight() - (area.row + bottom))};
 }
 
 void drawOverlay(HWND window, int x, int y, int highlight, int width, int height)
 {
     MonitorArea area = dimmedArea();
-    drawStamp(area.view, spotlightMask(), lastStampPos, x - area.column, y - area.row, highlight, width,
-              height, optionValues[opacity]);
+    const PreparedStamp& stamp = preparedSpotlight();
+    const StampPos previous = lastStampPos;
+    drawStamp(area.view, stamp, lastStampPos, x - area.column, y - area.row, highlight, width, height,
+              optionValues[opacity]);
 
+    RECT changed = {0, 0, screenWidth(), screenHeight()};
+    if (!wholeSurfaceChanged && highlight != 1)
+        changed = movedRect(area, previous, lastStampPos, stamp.width, stamp.height);
+    wholeSurfaceChanged = false;
+    if (IsRectEmpty(&changed))
+        return; // the stamp lies wholly off the monitor, and nothing was restored
     POINT origin = {screenRect.left, screenRect.top};
     POINT source = {0, 0};
     SIZE screenSize = {screenWidth(), screenHeight()};
-    UpdateLayeredWindow(window, nullptr, &origin, &screenSize, surfaceDC, &source, 0, &blendFunction,
-                        ULW_ALPHA);
+    UPDATELAYEREDWINDOWINFO info = {sizeof info, nullptr, &origin,        &screenSize, surfaceDC,
+                                    &source,     0,       &blendFunction, ULW_ALPHA,   &changed};
+    presentFunction(window, &info);
 }
 
 void drawPreview()
 {
     dimPrimaryMonitor();
+    wholeSurfaceChanged = true;
     MonitorArea area = dimmedArea();
     drawOverlay(overlayWindow, area.column + area.view.width / 2 - spotlightMask().width / 2,
                 area.row + kPreviewBottomRow, 0, 0, 0);

@@ -44,7 +44,12 @@ bool displayLayoutChanged();
 // cursor's monitor. Presents nothing.
 void followDisplayChange();
 void fillOverlay();
+// Presents the surface; a test puts its own here to see what is handed over.
+using PresentFunction = BOOL(WINAPI*)(HWND, const UPDATELAYEREDWINDOWINFO*);
+extern PresentFunction presentFunction;
+
 // x, y: the stamp's lower-left corner as a surface column and row; clipped to the dimmed
-// monitor.
+// monitor. After a move only the restored and the stamped rectangles are presented as
+// changed; after a fill, a highlight or a monitor switch the whole surface.
 void drawOverlay(HWND window, int x, int y, int highlight, int width, int height);
 void drawPreview();

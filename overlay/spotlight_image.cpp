@@ -9,6 +9,7 @@
 #include <vector>
 
 SpotlightImage spotlightImage;
+unsigned spotlightChanges;
 
 // Scaled once per image and DPI, never per move.
 static int maskDpi = kBaseDpi;
@@ -25,6 +26,7 @@ void scaleSpotlightFor(int dpi)
     if (dpi == maskDpi)
         return;
     maskDpi = dpi;
+    ++spotlightChanges;
     scaledMask = maskForDpi(fileMask(), maskDpi, scaledMaskBits);
 }
 
@@ -62,6 +64,7 @@ void loadSpotlightImage()
         DeleteObject(spotlightImage.bitmap);
     spotlightImage = {};
     scaledMask = {};
+    ++spotlightChanges;
 
     char path[kSpotlightPathSize];
     if (!buildSpotlightPath(programDir, currentSpotlightSettings(), path, sizeof path) ||

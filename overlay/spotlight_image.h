@@ -13,6 +13,9 @@ struct SpotlightImage {
 };
 
 extern SpotlightImage spotlightImage;
+// Counts every change of the mask (a load, a rescale), so prepared copies know when to
+// prepare again.
+extern unsigned spotlightChanges;
 
 void loadSpotlightImage();
 // The mask as stamped: scaled for the dimmed monitor's DPI.

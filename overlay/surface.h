@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 struct SurfacePixels {
     uint32_t* pixels; // row 0 is the bottom line of the screen
@@ -42,13 +43,26 @@ void fillSurface(SurfacePixels surface, uint32_t value);
 // surface; a width or height of 0 or less writes nothing.
 void fillRect(SurfacePixels surface, int x, int y, int width, int height, uint32_t value);
 
-// Lightens the surface through the mask: a mask value v > 0 gives alpha
-// min(255 - v, opacity); v = 0 leaves the pixel alone. Clipped to the surface.
+// The mask turned into surface pixels for one opacity, with each row's runs of non-zero
+// mask values, so that a move only copies runs. Prepared when the image or the opacity
+// changes, never per move. An unusable mask keeps its size (the restore still covers
+// it) but has no rows to stamp.
+struct PreparedStamp {
+    int width = 0, height = 0;
+    std::vector<uint32_t> pixels; // width per row, bottom row first
+    std::vector<int> runs;        // [begin, end) column pairs, row after row
+    std::vector<size_t> rowRuns;  // row i's pairs are runs[2 * rowRuns[i]] up to runs[2 * rowRuns[i + 1]]
+};
+
+// A mask value v > 0 gives alpha min(255 - v, opacity); v = 0 leaves the pixel alone.
+PreparedStamp prepareStamp(const MaskImage& mask, int opacity);
+
+// Lightens the surface through the mask, clipped to the surface.
 void stampMask(SurfacePixels surface, const MaskImage& mask, int x, int y, int opacity);
 
-// One draw: puts the previous stamp's rectangle (with the current mask's size) back to
-// the dim value, then stamps the mask or, when highlight is exactly 1, clears the
-// width x height rectangle, and remembers (x, y). A previous position of (0, 0) stands
-// for "nothing to restore".
-void drawStamp(SurfacePixels surface, const MaskImage& mask, StampPos& lastStamp, int x, int y, int highlight,
-               int width, int height, int opacity);
+// One draw: puts the previous stamp's rectangle (with the current stamp's size) back to
+// the dim value, then stamps or, when highlight is exactly 1, clears the width x height
+// rectangle, and remembers (x, y). A previous position of (0, 0) stands for "nothing to
+// restore". Pixels the new stamp covers are written once.
+void drawStamp(SurfacePixels surface, const PreparedStamp& stamp, StampPos& lastStamp, int x, int y,
+               int highlight, int width, int height, int opacity);

@@ -35,8 +35,8 @@ TickInputs inputs(const std::set<int>& down, int holdMode = 1, ScreenPoint curso
 {
     keysDown = down;
     cursorAt = cursor, cursorReadable = read, cursorReads = 0;
-    return {fakeKeyState, kModAlt, kF9,   kModAlt,    kF10, holdMode, 1,   1,  false,
-            false,        false,   false, fakeCursor, 1000, 304,      105, 800};
+    return {fakeKeyState, kModAlt, kF9,   kModAlt,    kF10, holdMode, 1,   1,   false,
+            false,        false,   false, fakeCursor, 1000, 304,      105, 800, 0};
 }
 
 auto sameRect = [](HighlightRect a, HighlightRect b) { return memcmp(&a, &b, sizeof a) == 0; };
@@ -145,5 +145,23 @@ TEST(Tick, SweepLightsTheRectangleOfTheFirstAndLastHeldTicks)
                     act.litSurfaceRow == c.surfaceRow && act.show == Show::keep && !act.redraw);
         EXPECT_TRUE(state.highlightActive && !state.highPrev && state.dragAnchor.x == c.lit.left &&
                     state.dragAnchor.y == c.lit.top);
+    }
+}
+
+// The tick may stop only with nothing shown, held or swept, and not right after a start.
+TEST(Tick, StopsOnlyWithNothingToWatch)
+{
+    struct {
+        int holdMode;
+        std::set<int> down;
+        int options, visible, highPrev, awakeMs, stop;
+    } cases[] = {{1, kNone, 0, 0, 0, 200, 1}, {1, kNone, 0, 1, 0, 200, 1},  {0, kNone, 0, 1, 0, 200, 0},
+                 {1, {kF9}, 0, 0, 0, 200, 0}, {0, {kF10}, 0, 0, 0, 200, 0}, {1, {kVkMenu}, 0, 0, 0, 200, 1},
+                 {1, kNone, 1, 0, 0, 200, 0}, {1, kNone, 0, 0, 1, 200, 0},  {1, kNone, 0, 0, 0, 199, 0}};
+    for (const auto& c : cases) {
+        TickInputs in = inputs(c.down, c.holdMode);
+        in.optionsShown = c.options, in.overlayVisible = c.visible, in.awakeMs = uint32_t(c.awakeMs);
+        TickState state = {c.highPrev == 1, false, {}, {}, {}, 0, 0};
+        EXPECT_EQ(decideTick(in, state).mayStop, c.stop == 1) << &c - cases;
     }
 }

@@ -3,7 +3,9 @@
 #include "app/app.h"
 #include "input/highlight.h"
 #include "overlay/overlay_surface.h"
+#include "overlay/spotlight_image.h"
 #include "settings/option_table.h"
+#include "settings/settings_file.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -25,4 +27,31 @@ TEST(Highlight, PressOnTheOverlayEndsItWithoutActivation)
     SendMessageA(overlayWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 2));
     EXPECT_TRUE(highlightActive == 0 && !IsWindowVisible(overlayWindow));
     EXPECT_EQ(overlayPixels[(screenHeight() - 121) * screenWidth() + 120] >> 24, 175u) << "dimmed again";
+}
+
+static RECT presented;
+static BOOL WINAPI recordPresent(HWND, const UPDATELAYEREDWINDOWINFO* info)
+{
+    presented = *info->prcDirty;
+    return TRUE;
+}
+
+// After a fill the whole surface changed; after a move, the union of the old and the new
+// stamp, counted from the overlay's top-left corner.
+TEST(Present, AMoveHandsOverTheUnionOfBothPlaces)
+{
+    ensureShellWindows();
+    setDefaultValues();
+    snprintf(programDir, sizeof programDir, "%s", ORBIQA_DIST_DIR);
+    loadSpotlightImage();
+    presentFunction = recordPresent;
+    fillOverlay();
+    drawOverlay(overlayWindow, 100, 200, 0, 0, 0);
+    const RECT whole = {0, 0, screenWidth(), screenHeight()},
+               moved = {100, screenHeight() - 200 - spotlightMask().height, 130 + spotlightMask().width,
+                        screenHeight() - 190};
+    EXPECT_TRUE(EqualRect(&presented, &whole));
+    drawOverlay(overlayWindow, 130, 190, 0, 0, 0);
+    EXPECT_TRUE(spotlightMask().width > 0 && EqualRect(&presented, &moved));
+    presentFunction = UpdateLayeredWindowIndirect;
 }
