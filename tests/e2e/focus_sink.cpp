@@ -81,7 +81,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR commandLine, int)
     WNDCLASSA windowClass = {};
     windowClass.lpfnWndProc = sinkProc;
     windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));
+    windowClass.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     windowClass.hbrBackground = HBRUSH(GetStockObject(WHITE_BRUSH));
     windowClass.lpszClassName = "OrbiqaFocusSink";
     RegisterClassA(&windowClass);

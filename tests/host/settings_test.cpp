@@ -97,20 +97,3 @@ TEST(Paths, EveryJoinFitsItsBufferOrIsRefusedWhole)
         }
     }
 }
-
-TEST(StartupCommand, QuotesOnlyAFolderWithBlanks)
-{
-    struct {
-        const char* dir;
-        const char* command;
-    } cases[] = {
-        {"C:\\Tools\\X", "C:\\Tools\\X\\Orbiqa.exe"},
-        {"C:\\Program Files\\X", "\"C:\\Program Files\\X\\Orbiqa.exe\""},
-        {"C:\\", "C:\\\\Orbiqa.exe"}, // the root keeps its backslash, as the folder lookup leaves it
-    };
-    for (auto c : cases) {
-        char command[kStartupCommandSize];
-        EXPECT_TRUE(buildStartupCommand(c.dir, command, sizeof command));
-        EXPECT_STREQ(command, c.command);
-    }
-}

@@ -27,25 +27,20 @@ std::string runValueIn(HKEY root)
 
 } // namespace
 
+// Held by another program without sharing, the user's file is not a first run: it is read
+// as nothing (the user is told), kept byte for byte, and the program runs on its defaults.
 TEST(StartSafety, AFileThatCannotBeReadIsNeverWrittenOver)
 {
     setDefaults();
     initPaths();
-    const std::string userFile = "2=100\r\n1009=0\r\n";
-    writeFile(fileOptions, userFile);
-    // Another program holds the file without sharing it.
+    writeFile(fileOptions, "2=100\r\n");
     HANDLE held = CreateFileA(fileOptions, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    ASSERT_NE(held, INVALID_HANDLE_VALUE);
     messagesShown = 0;
-    setDefaults();
     initPaths();
     EXPECT_FALSE(loadOptions());
     CloseHandle(held);
-    EXPECT_EQ(readFile(fileOptions), userFile);
-    EXPECT_EQ(messagesShown, 1) << "the user is told the file cannot be read";
-    EXPECT_EQ(optionValues[opacity], 175) << "the program runs on its defaults";
+    EXPECT_TRUE(readFile(fileOptions) == "2=100\r\n" && messagesShown == 1 && optionValues[opacity] == 175);
     DeleteFileA(fileOptions);
-    RemoveDirectoryA(settingsDir);
 }
 
 // Writable, the machine-wide key holds the value; refused (pointed at an empty key, where
@@ -107,16 +102,13 @@ TEST(StartSafety, OneCopyPerSessionAndAFailedStartSaysWhatFailed)
 // copy planted beside the program must not be the one it gets.
 TEST(StartSafety, DllsPlantedBesideTheProgramAreNotLoaded)
 {
-    char exe[MAX_PATH], system[MAX_PATH];
+    char exe[MAX_PATH], system[MAX_PATH], loaded[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, exe, sizeof exe);
     std::string planted = std::string(exe, strrchr(exe, '\\') + 1) + "dwmapi.dll";
     GetSystemDirectoryA(system, sizeof system);
     ASSERT_TRUE(CopyFileA((std::string(system) + "\\dwmapi.dll").c_str(), planted.c_str(), FALSE));
     restrictDllSearch();
-    HMODULE loaded = LoadLibraryA("dwmapi.dll");
-    char path[MAX_PATH] = "";
-    GetModuleFileNameA(loaded, path, sizeof path);
-    FreeLibrary(loaded);
+    GetModuleFileNameA(LoadLibraryA("dwmapi.dll"), loaded, sizeof loaded);
     DeleteFileA(planted.c_str());
-    EXPECT_EQ(_strnicmp(path, system, strlen(system)), 0) << path;
+    EXPECT_EQ(_strnicmp(loaded, system, strlen(system)), 0) << loaded;
 }
