@@ -136,12 +136,11 @@ bool startOrbiqa(HINSTANCE instance, int showCommand)
     // A settings file that cannot be read now leaves the program on its defaults, shown in
     // the window too, so that the shortcuts and a later OK start from them; the Run value
     // waits for settings that were really the user's.
-    if (loadOptionsIntoDialog()) {
-        // After the settings and programDir are known, so the Run value holds the real path.
+    bool settingsRead = loadOptions();
+    fillDialog();
+    // After the settings and programDir are known, so the Run value holds the real path.
+    if (settingsRead)
         updateStartupEntry();
-    } else {
-        fillDialog();
-    }
     registerShortcuts();
     fillOverlay();
     initTray();
