@@ -150,9 +150,7 @@ bool startOrbiqa(HINSTANCE instance, int showCommand)
     listenForShortcutKeys(overlayWindow);
     runSpotlightTimer();
 
-    RECT optionsRect = {};
-    GetWindowRect(optionsWindow, &optionsRect);
-    optionsWidth = optionsRect.right - optionsRect.left;
+    measureOptionsWidth();
     SendMessageA(GetDlgItem(miscPage, IDC_VERSION_LABEL), WM_SETTEXT, 0, LPARAM(ORBIQA_VERSION_TEXT));
     return true;
 }

@@ -69,6 +69,13 @@ void createOptionsWindow()
     SendMessageA(tabControl, TCM_SETCURFOCUS, WPARAM(wantedPage), 0);
 }
 
+void measureOptionsWidth()
+{
+    RECT optionsRect = {};
+    GetWindowRect(optionsWindow, &optionsRect);
+    optionsWidth = optionsRect.right - optionsRect.left;
+}
+
 void showOptions()
 {
     isOptsVisible = 1;
@@ -86,9 +93,7 @@ void showOptions()
                  SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW | SWP_NOACTIVATE);
     // On the primary monitor, measured anew: the display or its scale may have changed since.
     const MonitorRect& primary = monitorLayout.monitors[monitorLayout.primary];
-    RECT optionsRect = {};
-    GetWindowRect(optionsWindow, &optionsRect);
-    optionsWidth = optionsRect.right - optionsRect.left;
+    measureOptionsWidth();
     SetWindowPos(optionsWindow, HWND_TOPMOST,
                  primary.left + optionsWindowX(primary.right - primary.left, optionsWidth),
                  primary.top + kOptionsWindowY, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);

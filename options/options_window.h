@@ -12,6 +12,8 @@ extern int optionsWidth;
 
 // Creates the window and both pages, hidden, with the page of optionsPage selected.
 void createOptionsWindow();
+// optionsWidth from the window's rectangle, which centres it.
+void measureOptionsWidth();
 // Shows the window at the top of the dimmed screen with the preview spotlight.
 void showOptions();
 // Serves the window and both pages; answers FALSE to every message.
