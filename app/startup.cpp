@@ -85,9 +85,8 @@ void initCommonControls()
 void restrictDllSearch()
 {
     // Only Windows 7 with KB2533623 and later have it; elsewhere the search stays as it was.
-    using SetDirectories = BOOL(WINAPI*)(DWORD);
-    auto setDefaultDllDirectories = reinterpret_cast<SetDirectories>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "SetDefaultDllDirectories")));
+    auto setDefaultDllDirectories =
+        systemFunction<BOOL(WINAPI*)(DWORD)>("kernel32.dll", "SetDefaultDllDirectories");
     if (setDefaultDllDirectories)
         setDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
 }

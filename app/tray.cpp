@@ -63,9 +63,8 @@ void retryTrayIcon()
 // Explorer unless it lets the message through; looked up because Vista lacks the call.
 static void allowTaskbarCreated()
 {
-    using FilterFunction = BOOL(WINAPI*)(HWND, UINT, DWORD, void*);
-    auto changeFilter = reinterpret_cast<FilterFunction>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("user32.dll"), "ChangeWindowMessageFilterEx")));
+    auto changeFilter =
+        systemFunction<BOOL(WINAPI*)(HWND, UINT, DWORD, void*)>("user32.dll", "ChangeWindowMessageFilterEx");
     if (changeFilter && taskbarCreatedMessage != 0)
         changeFilter(overlayWindow, taskbarCreatedMessage, MSGFLT_ALLOW, nullptr);
 }

@@ -2,6 +2,7 @@
 
 #include "overlay/spotlight_image.h"
 #include "settings/option_table.h"
+#include "settings/platform.h"
 
 #include <algorithm>
 
@@ -34,18 +35,12 @@ static MonitorRect monitorRect(const RECT& rect)
     return {int(rect.left), int(rect.top), int(rect.right), int(rect.bottom)};
 }
 
-using DpiForMonitor = HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*);
-
 // Windows 8.1 and later say it per monitor; elsewhere, and under Wine, the system-wide
 // value holds for every monitor.
 static int monitorDpi(HMONITOR monitor)
 {
-    static DpiForMonitor dpiForMonitor = [] {
-        HMODULE shcore = LoadLibraryA("shcore.dll");
-        return shcore ? reinterpret_cast<DpiForMonitor>(
-                            reinterpret_cast<void*>(GetProcAddress(shcore, "GetDpiForMonitor")))
-                      : nullptr;
-    }();
+    static auto dpiForMonitor =
+        systemFunction<HRESULT(WINAPI*)(HMONITOR, int, UINT*, UINT*)>("shcore.dll", "GetDpiForMonitor");
     UINT dpiX = 0, dpiY = 0;
     constexpr int kEffectiveDpi = 0;
     if (dpiForMonitor && SUCCEEDED(dpiForMonitor(monitor, kEffectiveDpi, &dpiX, &dpiY)) && dpiX > 0)

@@ -10,3 +10,14 @@ using MessageBoxFunction = int(WINAPI*)(HWND, LPCSTR, LPCSTR, UINT);
 extern MessageBoxFunction messageBoxFunction;
 // No owner window and an OK button only.
 void showMessage(const char* text, const char* caption);
+
+// A system function that older versions of Windows lack, looked up at run time so that the
+// program still starts there: null where it is missing.
+template <typename Function> Function systemFunction(const char* module, const char* name)
+{
+    HMODULE handle = GetModuleHandleA(module);
+    if (!handle)
+        handle = LoadLibraryA(module);
+    return handle ? reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(handle, name)))
+                  : nullptr;
+}
