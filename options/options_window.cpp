@@ -15,6 +15,8 @@
 
 #include <commctrl.h>
 
+#include <cstring>
+
 HWND optionsWindow;
 HWND mainPage;
 HWND miscPage;
@@ -25,6 +27,13 @@ int optionsWidth;
 
 static constexpr int kMainPageIndex = 0;
 static constexpr int kMiscPageIndex = 1;
+
+// The settings in force when the window opened: what a throw-away goes back to when the
+// settings file cannot be read, rather than keeping the edits it is meant to discard.
+static int16_t valuesWhenOpened[kOptionCount];
+// An OK whose shortcuts were refused has given up the old registrations, and may hold half
+// of the new pair; a throw-away must then claim the restored shortcuts again.
+static bool registrationsChanged;
 
 static void addTab(int index, const char* text)
 {
@@ -78,6 +87,9 @@ void measureOptionsWidth()
 
 void showOptions()
 {
+    // Opened again while showing, the edits so far are not what was in force.
+    if (isOptsVisible != 1)
+        memcpy(valuesWhenOpened, optionValues, sizeof valuesWhenOpened);
     isOptsVisible = 1;
     runSpotlightTimer(); // keeps the options window above the overlay
     abandonSweep();
@@ -125,26 +137,39 @@ static void hideOptions()
     forgetCursor();
 }
 
+static bool reregisterShortcuts()
+{
+    UnregisterHotKey(overlayWindow, kSpotlightHotKeyId);
+    UnregisterHotKey(overlayWindow, kHighlightHotKeyId);
+    return registerShortcuts();
+}
+
 static void applyOptions()
 {
     readDialog();
-    UnregisterHotKey(overlayWindow, kSpotlightHotKeyId);
-    UnregisterHotKey(overlayWindow, kHighlightHotKeyId);
+    registrationsChanged = true;
     // The message has no owner, so the window stays usable while it shows.
-    if (!registerShortcuts()) {
+    if (!reregisterShortcuts()) {
         showMessage("One of the shortcut keys is already taken. Please change it.", "Quorvel");
         return;
     }
+    registrationsChanged = false;
     saveOptions();
     loadSpotlightImage();
     hideOptions();
     updateStartupEntry();
 }
 
-// Throws away every change since the last save: the file is the truth again.
+// Throws away every change since the window opened: the file is the truth again, and
+// what it does not say (or all, when it cannot be read) is what was in force before.
 static void discardChanges()
 {
-    loadOptionsIntoDialog();
+    memcpy(optionValues, valuesWhenOpened, sizeof valuesWhenOpened);
+    loadOptions();
+    fillDialog();
+    if (registrationsChanged)
+        reregisterShortcuts();
+    registrationsChanged = false;
     loadSpotlightImage();
     fillOverlay();
     hideOptions();

@@ -81,25 +81,39 @@ class OptionsWindow : public testing::Test {
 
 } // namespace
 
-// A shortcut that another program holds keeps the window open and writes nothing, and the
-// next OK may try again: free shortcuts are then claimed, the old ones given back, and the
-// settings saved.
+// A shortcut that another program holds keeps the window open and writes nothing; Cancel
+// then claims the saved shortcuts again. The next OK may try again: free shortcuts are then
+// claimed, the old ones given back, and the settings saved.
 TEST_F(OptionsWindow, OkRefusesATakenShortcutAndSavesFreeOnes)
 {
     ASSERT_TRUE(RegisterHotKey(outlineWindow, 77, kModAlt, 0x79)); // ALT+F10, the highlight's
     const std::string before = readFile(fileOptions);
     showOptions();
-    click(IDC_SIZE_SMALL); // a change that a save would write
+    click(IDC_SIZE_SMALL);     // a change that a save would write
+    click(IDC_SPOTLIGHT_CTRL); // CTRL+ALT+F9: the half of the refused pair that registers
     click(IDC_OK_BUTTON);
     EXPECT_TRUE(messagesShown == 1 && isOptsVisible == 1 && windowsShown() == 2 &&
                 readFile(fileOptions) == before);
+    click(IDC_CANCEL_BUTTON);
+    EXPECT_TRUE(taken(kModAlt, 0x78) && !taken(kModControl | kModAlt, 0x78))
+        << "Cancel claims the saved pair";
     UnregisterHotKey(outlineWindow, 77);
 
+    // Unreadable on Cancel, the file gives way to the values in force when the window opened.
+    showOptions();
+    click(IDC_SIZE_SMALL);
+    HANDLE held = CreateFileA(fileOptions, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    click(IDC_CANCEL_BUTTON);
+    CloseHandle(held);
+    EXPECT_TRUE(messagesShown == 2 && optionValues[sizeSmall] == 0 && checkOf(IDC_SIZE_SMALL) == 0);
+
+    showOptions();
+    click(IDC_SIZE_SMALL);
     click(IDC_SPOTLIGHT_CTRL); // CTRL+ALT+F9
     click(IDC_HIGHLIGHT_ALT);  // K alone
     SendMessageA(control(IDC_HIGHLIGHT_KEY_LIST), CB_SELECTSTRING, WPARAM(-1), LPARAM("K"));
     click(IDC_OK_BUTTON);
-    EXPECT_TRUE(messagesShown == 1 && isOptsVisible == 0 && windowsShown() == 0);
+    EXPECT_TRUE(messagesShown == 2 && isOptsVisible == 0 && windowsShown() == 0);
     EXPECT_TRUE(taken(kModControl | kModAlt, 0x78) && taken(0, 'K'));
     EXPECT_FALSE(taken(kModAlt, 0x78)) << "the old spotlight shortcut is given back";
     const std::string saved = readFile(fileOptions);
