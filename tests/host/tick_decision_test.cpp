@@ -36,7 +36,7 @@ TickInputs inputs(const std::set<int>& down, int holdMode = 1, ScreenPoint curso
     keysDown = down;
     cursorAt = cursor, cursorReadable = read, cursorReads = 0;
     return {fakeKeyState, kModAlt, kF9,   kModAlt,    kF10, holdMode, 1,   1,   false,
-            false,        false,   false, fakeCursor, 1000, 304,      105, 800, 0};
+            false,        false,   false, fakeCursor, 1000, 304,      105, 800, kWakeGraceMs};
 }
 
 auto sameRect = [](HighlightRect a, HighlightRect b) { return memcmp(&a, &b, sizeof a) == 0; };
@@ -44,7 +44,9 @@ auto sameRect = [](HighlightRect a, HighlightRect b) { return memcmp(&a, &b, siz
 } // namespace
 
 // Options window first, then the top-most upkeep, then a highlight on screen, then the mode;
-// the cursor is read only for a sweep or a redraw, and a redraw needs a readable move.
+// the cursor is read only for a sweep or a redraw, and a redraw needs a readable move. The
+// tick may stop only with nothing shown, held (the keys alone count) or swept, and not right
+// after a start.
 TEST(Tick, WhatShowsTheOverlayAndWhatStopsTheTick)
 {
     struct {
@@ -52,18 +54,20 @@ TEST(Tick, WhatShowsTheOverlayAndWhatStopsTheTick)
         std::set<int> down;
         int options, highlight, visible, overlayFront, outlineFront, raise, topmost, redraw;
         Show show;
+        int stop;
     } cases[] = {
-        {1, kAltF9, 0, 0, 0, 0, 0, 0, 0, 1, Show::show},
-        {1, {kF9}, 0, 0, 1, 0, 0, 0, 1, 0, Show::hide},
-        {1, kNone, 0, 0, 1, 1, 0, 0, 0, 0, Show::hide},
-        {1, kAltF9, 0, 0, 1, 0, 1, 0, 0, 1, Show::show},
-        {1, kAltF9, 1, 0, 1, 1, 0, 1, 0, 0, Show::keep},
-        {1, kAltF9, 1, 0, 1, 0, 0, 0, 0, 0, Show::keep},
-        {1, kNone, 0, 1, 1, 0, 0, 0, 1, 0, Show::keep},
-        {9999, kNone, 0, 0, 1, 0, 0, 0, 1, 1, Show::keep},
-        {1, kAltF10, 1, 0, 1, 0, 0, 0, 0, 0, Show::keep},
-        {1, kAltF10, 0, 1, 1, 0, 0, 0, 1, 0, Show::keep},
-        {9999, kAltF10, 0, 0, 1, 0, 0, 0, 1, 1, Show::keep},
+        {1, kAltF9, 0, 0, 0, 0, 0, 0, 0, 1, Show::show, 0},
+        {1, {kF9}, 0, 0, 1, 0, 0, 0, 1, 0, Show::hide, 0},
+        {1, {kVkMenu}, 0, 0, 1, 1, 0, 0, 0, 0, Show::hide, 1},
+        {1, kAltF9, 0, 0, 1, 0, 1, 0, 0, 1, Show::show, 0},
+        {1, kAltF9, 1, 0, 1, 1, 0, 1, 0, 0, Show::keep, 0},
+        {1, kNone, 1, 0, 0, 0, 0, 0, 0, 0, Show::keep, 0},
+        {1, kNone, 0, 1, 0, 0, 0, 0, 0, 0, Show::keep, 0},
+        {9999, kNone, 0, 0, 1, 0, 0, 0, 1, 1, Show::keep, 0},
+        {1, kAltF10, 1, 0, 1, 0, 0, 0, 0, 0, Show::keep, 0},
+        {1, kAltF10, 0, 1, 1, 0, 0, 0, 1, 0, Show::keep, 0},
+        {9999, kAltF10, 0, 0, 1, 0, 0, 0, 1, 1, Show::keep, 0},
+        {1, {kF10}, 0, 0, 0, 0, 0, 0, 0, 0, Show::hide, 0},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
@@ -78,6 +82,9 @@ TEST(Tick, WhatShowsTheOverlayAndWhatStopsTheTick)
         EXPECT_EQ(act.handBackForeground, c.show == Show::show && c.holdMode == 1);
         EXPECT_EQ(act.placeOutline, c.down == kAltF10 && !c.options);
         EXPECT_EQ(cursorReads, act.placeOutline || act.redraw ? 1 : 0) << "only when needed, at most once";
+        EXPECT_EQ(act.mayStop, c.stop == 1);
+        in.awakeMs = kWakeGraceMs - 1;
+        EXPECT_FALSE(decideTick(in, state).mayStop) << "right after a start";
         EXPECT_FALSE(decideTick(in, state).redraw) << "the cursor has not moved";
         cursorAt = {5, 5}, cursorReadable = false;
         EXPECT_FALSE(decideTick(in, state).redraw || state.lastCursor.x == 5) << "nor can it be read";
@@ -142,26 +149,9 @@ TEST(Tick, SweepLightsTheRectangleOfTheFirstAndLastHeldTicks)
         }
         const TickActions act = decideTick(inputs(kNone, 1, {5, 5}), state);
         EXPECT_TRUE(act.lightHighlight && sameRect(act.lit, c.lit) && sameRect(outline, c.lit) &&
-                    act.litSurfaceRow == c.surfaceRow && act.show == Show::keep && !act.redraw);
+                    act.litSurfaceRow == c.surfaceRow && act.show == Show::keep && !act.redraw &&
+                    !act.mayStop);
         EXPECT_TRUE(state.highlightActive && !state.highPrev && state.dragAnchor.x == c.lit.left &&
                     state.dragAnchor.y == c.lit.top);
-    }
-}
-
-// The tick may stop only with nothing shown, held or swept, and not right after a start.
-TEST(Tick, StopsOnlyWithNothingToWatch)
-{
-    struct {
-        int holdMode;
-        std::set<int> down;
-        int options, visible, highPrev, awakeMs, stop;
-    } cases[] = {{1, kNone, 0, 0, 0, 200, 1}, {1, kNone, 0, 1, 0, 200, 1},  {0, kNone, 0, 1, 0, 200, 0},
-                 {1, {kF9}, 0, 0, 0, 200, 0}, {0, {kF10}, 0, 0, 0, 200, 0}, {1, {kVkMenu}, 0, 0, 0, 200, 1},
-                 {1, kNone, 1, 0, 0, 200, 0}, {1, kNone, 0, 0, 1, 200, 0},  {1, kNone, 0, 0, 0, 199, 0}};
-    for (const auto& c : cases) {
-        TickInputs in = inputs(c.down, c.holdMode);
-        in.optionsShown = c.options, in.overlayVisible = c.visible, in.awakeMs = uint32_t(c.awakeMs);
-        TickState state = {c.highPrev == 1, false, {}, {}, {}, 0, 0};
-        EXPECT_EQ(decideTick(in, state).mayStop, c.stop == 1) << &c - cases;
     }
 }
