@@ -1,6 +1,7 @@
 #include "input/shortcut_keys.h"
 
 #include <cstring>
+#include <iterator>
 
 const char* const keyNames[kKeyNameCount] = {
     "F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8", "F9", "F10", "F11", "F12", "A",
@@ -50,4 +51,30 @@ bool modifiersDown(KeyStateReader readKey, int flags)
 bool shortcutHeld(KeyStateReader readKey, int modifiers, int virtualKey)
 {
     return modifiersDown(readKey, modifiers) && keyDown(readKey, virtualKey);
+}
+
+// The generic codes and the left-and-right pairs come in the same order: SHIFT, CTRL, ALT.
+static int modifierOfKey(int virtualKey)
+{
+    static constexpr int kModifierInOrder[] = {kModShift, kModControl, kModAlt};
+    constexpr int kCount = int(std::size(kModifierInOrder));
+    if (virtualKey >= kVkShift && virtualKey < kVkShift + kCount)
+        return kModifierInOrder[virtualKey - kVkShift];
+    if (virtualKey >= kVkLeftShift && virtualKey < kVkLeftShift + 2 * kCount)
+        return kModifierInOrder[(virtualKey - kVkLeftShift) / 2];
+    return 0;
+}
+
+// Autorepeat latches again while the key is held; the toggle guard keeps those presses to
+// what the held key alone would do.
+void noteKeyEvent(KeyEvents& events, int virtualKey, bool released, int spotlightModifiers, int spotlightKey)
+{
+    constexpr int kKnownModifiers = kModAlt | kModControl | kModShift;
+    if (int modifier = modifierOfKey(virtualKey)) {
+        events.modifiersDown = released ? events.modifiersDown & ~modifier : events.modifiersDown | modifier;
+        return;
+    }
+    if (!released && virtualKey == spotlightKey &&
+        (spotlightModifiers & kKnownModifiers & ~events.modifiersDown) == 0)
+        events.spotlightPressed = true;
 }

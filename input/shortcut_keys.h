@@ -13,6 +13,8 @@ constexpr int kModShift = 4;
 constexpr int kVkShift = 0x10;
 constexpr int kVkControl = 0x11;
 constexpr int kVkMenu = 0x12;
+// Their left and right variants, in the system's order: left and right SHIFT, CTRL, ALT.
+constexpr int kVkLeftShift = 0xA0;
 
 // The names shown in the key lists, in list order: F1-F12, then A-Z.
 constexpr int kKeyNameCount = 38;
@@ -42,6 +44,18 @@ bool modifiersDown(KeyStateReader readKey, int flags);
 
 // The shortcut is held when its modifiers are down and then its key is.
 bool shortcutHeld(KeyStateReader readKey, int modifiers, int virtualKey);
+
+// The modifiers and the spotlight's shortcut as keyboard events report them. A macro pad, a
+// presenter remote or a script presses and releases the shortcut at once, between two polls
+// of the key state, so only the event shows the press: it is latched here for the next tick.
+struct KeyEvents {
+    int modifiersDown; // the flags of the modifiers whose last event was a press
+    bool spotlightPressed;
+};
+
+// One key going down or up. Left and right modifiers count alike, as the held test reads
+// them; the press latches when the shortcut's modifiers are down (extra ones do not matter).
+void noteKeyEvent(KeyEvents& events, int virtualKey, bool released, int spotlightModifiers, int spotlightKey);
 
 // A toggle is accepted only when more than the guard has passed since the last one. The
 // difference is unsigned, so it keeps working when the 32-bit tick count wraps.

@@ -19,6 +19,7 @@ static constexpr UINT kSpotlightTimerMs = 10;
 static bool timerRunning;
 static bool keysWakeTimer; // key presses start the tick, so it may stop
 static DWORD timerStarted;
+static KeyEvents keyEvents; // from raw keyboard input
 
 static int16_t asyncKeyState(int virtualKey)
 {
@@ -62,6 +63,8 @@ static TickInputs readTickInputs(HWND foreground)
     in.imageHeight = spotlightMask().height;
     in.screenHeight = screenHeight();
     in.awakeMs = in.now - timerStarted;
+    in.spotlightPressed = keyEvents.spotlightPressed;
+    keyEvents.spotlightPressed = false; // counted by this tick, whatever it decides
     return in;
 }
 
@@ -166,9 +169,11 @@ void onKeyboardInput(LPARAM rawInput)
     RAWINPUT input = {};
     UINT size = sizeof input;
     if (GetRawInputData(HRAWINPUT(rawInput), RID_INPUT, &input, &size, sizeof(RAWINPUTHEADER)) == UINT(-1) ||
-        input.header.dwType != RIM_TYPEKEYBOARD || (input.data.keyboard.Flags & RI_KEY_BREAK))
+        input.header.dwType != RIM_TYPEKEYBOARD)
         return;
-    int key = input.data.keyboard.VKey;
-    if (key == optionValues[spotlightKey] || key == optionValues[highlightKey])
+    const int key = input.data.keyboard.VKey;
+    const bool released = input.data.keyboard.Flags & RI_KEY_BREAK;
+    noteKeyEvent(keyEvents, key, released, optionValues[spotlightModifiers], optionValues[spotlightKey]);
+    if (!released && (key == optionValues[spotlightKey] || key == optionValues[highlightKey]))
         runSpotlightTimer();
 }

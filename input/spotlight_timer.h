@@ -15,7 +15,8 @@ void runSpotlightTimer();
 // Asks for every key press, even while other programs have the keyboard; without it the
 // tick never stops.
 void listenForShortcutKeys(HWND window);
-// WM_INPUT: a press of either shortcut's key starts the tick.
+// WM_INPUT: a press of either shortcut's key starts the tick; a press of the spotlight's
+// shortcut is kept for the next tick, which counts it even when the key is up again.
 void onKeyboardInput(LPARAM rawInput);
 // The next tick with the overlay shown draws even if the cursor has not moved: the
 // dimming was moved or redone behind its back.

@@ -82,7 +82,7 @@ static TickActions decideSteps(const TickInputs& in, TickState& state)
         actions.show = TickActions::Show::show;
         actions.handBackForeground = true;
         visible = true;
-    } else if (shortcutHeld(in.readKey, in.spotlightModifiers, in.spotlightKey) &&
+    } else if ((in.spotlightPressed || shortcutHeld(in.readKey, in.spotlightModifiers, in.spotlightKey)) &&
                toggleGuardPassed(in.now, state.lastToggle, state.guardMs)) {
         state.lastToggle = in.now;
         state.guardMs = kToggleGuardMs;

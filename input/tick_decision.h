@@ -27,6 +27,9 @@ struct TickInputs {
     uint32_t now;            // the tick count, read before any key
     int imageWidth, imageHeight, screenHeight;
     uint32_t awakeMs; // since the tick last started
+    // The shortcut's press seen as a key event since the last tick, which the key state may
+    // have missed: one press for toggle mode; hold mode and the sweep go by the held test.
+    bool spotlightPressed;
 };
 
 // What the tick remembers from one tick to the next.

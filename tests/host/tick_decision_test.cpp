@@ -35,8 +35,8 @@ TickInputs inputs(const std::set<int>& down, int holdMode = 1, ScreenPoint curso
 {
     keysDown = down;
     cursorAt = cursor, cursorReadable = read, cursorReads = 0;
-    return {fakeKeyState, kModAlt, kF9,   kModAlt,    kF10, holdMode, 1,   1,   false,
-            false,        false,   false, fakeCursor, 1000, 304,      105, 800, 0};
+    return {fakeKeyState, kModAlt, kF9, kModAlt, kF10, holdMode,     1,    1, false, false, false, false,
+            fakeCursor,   1000,    304, 105,     800,  kWakeGraceMs, false};
 }
 
 auto sameRect = [](HighlightRect a, HighlightRect b) { return memcmp(&a, &b, sizeof a) == 0; };
@@ -44,31 +44,34 @@ auto sameRect = [](HighlightRect a, HighlightRect b) { return memcmp(&a, &b, siz
 } // namespace
 
 // Options window first, then the top-most upkeep, then a highlight on screen, then the mode;
-// the cursor is read only for a sweep or a redraw, and a redraw needs a readable move.
+// the cursor is read only for a sweep or a redraw, and a redraw needs a readable move. The
+// tick may stop only with nothing shown, held (the keys alone count) or swept, and not right
+// after a start. A pressed event is one press for toggle mode and nothing for hold mode.
 TEST(Tick, WhatShowsTheOverlayAndWhatStopsTheTick)
 {
     struct {
         int holdMode;
         std::set<int> down;
-        int options, highlight, visible, overlayFront, outlineFront, raise, topmost, redraw;
+        int options, highlight, visible, overlayFront, outlineFront, pressed, raise, topmost, redraw, stop;
         Show show;
     } cases[] = {
-        {1, kAltF9, 0, 0, 0, 0, 0, 0, 0, 1, Show::show},
-        {1, {kF9}, 0, 0, 1, 0, 0, 0, 1, 0, Show::hide},
-        {1, kNone, 0, 0, 1, 1, 0, 0, 0, 0, Show::hide},
-        {1, kAltF9, 0, 0, 1, 0, 1, 0, 0, 1, Show::show},
-        {1, kAltF9, 1, 0, 1, 1, 0, 1, 0, 0, Show::keep},
-        {1, kAltF9, 1, 0, 1, 0, 0, 0, 0, 0, Show::keep},
-        {1, kNone, 0, 1, 1, 0, 0, 0, 1, 0, Show::keep},
-        {9999, kNone, 0, 0, 1, 0, 0, 0, 1, 1, Show::keep},
-        {1, kAltF10, 1, 0, 1, 0, 0, 0, 0, 0, Show::keep},
-        {1, kAltF10, 0, 1, 1, 0, 0, 0, 1, 0, Show::keep},
-        {9999, kAltF10, 0, 0, 1, 0, 0, 0, 1, 1, Show::keep},
+        {1, kAltF9, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, Show::show},
+        {1, {kF9}, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, Show::hide},
+        {1, {kVkMenu}, 0, 0, 1, 1, 0, 1, 0, 0, 0, 1, Show::hide},
+        {1, kAltF9, 0, 0, 1, 0, 1, 0, 0, 0, 1, 0, Show::show},
+        {1, kAltF9, 1, 0, 1, 1, 0, 0, 1, 0, 0, 0, Show::keep},
+        {1, kNone, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, Show::keep},
+        {1, kNone, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, Show::keep},
+        {9999, kNone, 0, 0, 1, 0, 0, 0, 0, 1, 1, 0, Show::keep},
+        {1, kAltF10, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, Show::keep},
+        {1, kAltF10, 0, 1, 1, 0, 0, 0, 0, 1, 0, 0, Show::keep},
+        {9999, kAltF10, 0, 0, 1, 0, 0, 0, 0, 1, 1, 0, Show::keep},
+        {1, {kF10}, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Show::hide},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         TickInputs in = inputs(c.down, c.holdMode);
-        in.optionsShown = c.options, in.overlayVisible = c.visible;
+        in.optionsShown = c.options, in.overlayVisible = c.visible, in.spotlightPressed = c.pressed;
         in.overlayForeground = c.overlayFront, in.outlineForeground = c.outlineFront;
         TickState state = {false, c.highlight == 1, {}, {}, {}, 0, 0};
         const TickActions act = decideTick(in, state);
@@ -78,30 +81,38 @@ TEST(Tick, WhatShowsTheOverlayAndWhatStopsTheTick)
         EXPECT_EQ(act.handBackForeground, c.show == Show::show && c.holdMode == 1);
         EXPECT_EQ(act.placeOutline, c.down == kAltF10 && !c.options);
         EXPECT_EQ(cursorReads, act.placeOutline || act.redraw ? 1 : 0) << "only when needed, at most once";
+        EXPECT_EQ(act.mayStop, c.stop == 1);
+        in.awakeMs = kWakeGraceMs - 1;
+        EXPECT_FALSE(decideTick(in, state).mayStop) << "right after a start";
         EXPECT_FALSE(decideTick(in, state).redraw) << "the cursor has not moved";
         cursorAt = {5, 5}, cursorReadable = false;
         EXPECT_FALSE(decideTick(in, state).redraw || state.lastCursor.x == 5) << "nor can it be read";
     }
 }
 
-// Unsigned and strictly longer than the guard; holding 0.8 s flips twice, a tap once.
+// Unsigned and strictly longer than the guard (244 and 245 across the wrap); holding 0.8 s flips
+// twice, a short press once.
+// Pressed events (every pressedEvery ms) count like a held key: a tap between two ticks flips
+// once, two inside the guard flip once, and autorepeat flips no more than holding.
 TEST(Tick, ToggleGuardAcrossTheWrap)
 {
     struct {
         uint32_t start, last, guard;
-        int heldMs, flips;
+        int heldMs, flips, held, pressedEvery;
     } cases[] = {
         // clang-format off
-        {1000, 0, 0, 0, 1}, {1500, 1000, 500, 0, 0}, {1501, 1000, 500, 0, 1},
-        {244, 0xFFFFFF00u, 500, 0, 0}, {245, 0xFFFFFF00u, 500, 0, 1}, // across the wrap
-        {1000, 0, 0, 800, 2}, {1000, 0, 0, 300, 1}, {0xFFFFFF00u, 0, 0, 800, 2},
+        {1000, 0, 0, 0, 1, 1, 0}, {1500, 1000, 500, 0, 0, 1, 0}, {1501, 1000, 500, 0, 1, 1, 0},
+        {244, 0xFFFFFF00u, 500, 0, 0, 1, 0}, {245, 0xFFFFFF00u, 500, 0, 1, 1, 0}, {1000, 0, 0, 800, 2, 1, 30},
+        {1000, 0, 0, 800, 2, 1, 0}, {1000, 0, 0, 300, 1, 1, 0}, {0xFFFFFF00u, 0, 0, 800, 2, 1, 0},
+        {1000, 0, 0, 100, 1, 0, 1000}, {1000, 0, 0, 500, 1, 0, 250}, {1000, 0, 0, 510, 2, 0, 510},
         // clang-format on
     };
     for (auto c : cases) {
         TickState state = {false, false, {}, {}, {}, c.last, c.guard};
         int flips = 0; // the overlay starts hidden, so it is visible after an odd count
         for (int t = 0; t <= c.heldMs; t += 10) {
-            TickInputs in = inputs(kAltF9, 0);
+            TickInputs in = inputs(c.held ? kAltF9 : kNone, 0);
+            in.spotlightPressed = c.pressedEvery && t % c.pressedEvery == 0;
             in.now = c.start + uint32_t(t), in.overlayVisible = flips % 2;
             const Show show = decideTick(in, state).show;
             EXPECT_TRUE(show == Show::keep || show == (flips % 2 ? Show::hide : Show::show));
@@ -142,26 +153,9 @@ TEST(Tick, SweepLightsTheRectangleOfTheFirstAndLastHeldTicks)
         }
         const TickActions act = decideTick(inputs(kNone, 1, {5, 5}), state);
         EXPECT_TRUE(act.lightHighlight && sameRect(act.lit, c.lit) && sameRect(outline, c.lit) &&
-                    act.litSurfaceRow == c.surfaceRow && act.show == Show::keep && !act.redraw);
+                    act.litSurfaceRow == c.surfaceRow && act.show == Show::keep && !act.redraw &&
+                    !act.mayStop);
         EXPECT_TRUE(state.highlightActive && !state.highPrev && state.dragAnchor.x == c.lit.left &&
                     state.dragAnchor.y == c.lit.top);
-    }
-}
-
-// The tick may stop only with nothing shown, held or swept, and not right after a start.
-TEST(Tick, StopsOnlyWithNothingToWatch)
-{
-    struct {
-        int holdMode;
-        std::set<int> down;
-        int options, visible, highPrev, awakeMs, stop;
-    } cases[] = {{1, kNone, 0, 0, 0, 200, 1}, {1, kNone, 0, 1, 0, 200, 1},  {0, kNone, 0, 1, 0, 200, 0},
-                 {1, {kF9}, 0, 0, 0, 200, 0}, {0, {kF10}, 0, 0, 0, 200, 0}, {1, {kVkMenu}, 0, 0, 0, 200, 1},
-                 {1, kNone, 1, 0, 0, 200, 0}, {1, kNone, 0, 0, 1, 200, 0},  {1, kNone, 0, 0, 0, 199, 0}};
-    for (const auto& c : cases) {
-        TickInputs in = inputs(c.down, c.holdMode);
-        in.optionsShown = c.options, in.overlayVisible = c.visible, in.awakeMs = uint32_t(c.awakeMs);
-        TickState state = {c.highPrev == 1, false, {}, {}, {}, 0, 0};
-        EXPECT_EQ(decideTick(in, state).mayStop, c.stop == 1) << &c - cases;
     }
 }
