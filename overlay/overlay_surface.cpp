@@ -124,7 +124,7 @@ bool createOverlaySurface()
     // Without a surface every drawing call below finds nothing to draw on and returns; an
     // earlier one stays selected until a new one replaces it.
     overlayPixels = surface ? static_cast<uint32_t*>(bits) : nullptr;
-    lastStampPos = {0, 0};
+    lastStampPos = {};
     wholeSurfaceChanged = true;
     if (!surface)
         return false;
@@ -146,7 +146,7 @@ static void switchMonitor(int index)
     activeMonitor = index;
     scaleSpotlightFor(monitorLayout.dpi[index]);
     fillSurface(dimmedArea().view, dimPixel(optionValues[opacity]));
-    lastStampPos = {0, 0};
+    lastStampPos = {};
     wholeSurfaceChanged = true;
 }
 
@@ -181,6 +181,7 @@ void fillOverlay()
     if (area.view.width != screenWidth() || area.view.height != screenHeight())
         fillSurface(overlayView(), 0);
     fillSurface(area.view, dimPixel(optionValues[opacity]));
+    lastStampPos = {};
     wholeSurfaceChanged = true;
 }
 
@@ -203,7 +204,7 @@ static const PreparedStamp& preparedSpotlight()
 static RECT movedRect(const MonitorArea& area, StampPos previous, StampPos now, int width, int height)
 {
     int64_t left = now.x, bottom = now.y, right = int64_t(now.x) + width, top = int64_t(now.y) + height;
-    if (previous.x != 0 || previous.y != 0) {
+    if (previous.placed) {
         left = std::min<int64_t>(left, previous.x), bottom = std::min<int64_t>(bottom, previous.y);
         right = std::max(right, int64_t(previous.x) + width),
         top = std::max(top, int64_t(previous.y) + height);

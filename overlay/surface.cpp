@@ -161,7 +161,7 @@ void drawStamp(SurfacePixels surface, const PreparedStamp& stamp, StampPos& last
     // Restore with the current image's size, not the size stamped last time: a highlight
     // larger than the image leaves its remainder lit until the next fill.
     Area restored;
-    if ((lastStamp.x != 0 || lastStamp.y != 0) && usable(surface))
+    if (lastStamp.placed && usable(surface))
         restored = clippedArea(surface, lastStamp.x, lastStamp.y, stamp.width, stamp.height);
     if (highlight == 1) {
         fillRect(surface, restored.left, restored.begin, restored.right - restored.left,
@@ -170,5 +170,5 @@ void drawStamp(SurfacePixels surface, const PreparedStamp& stamp, StampPos& last
     } else if (usable(surface)) {
         restoreAndStamp(surface, stamp, restored, x, y, dimPixel(opacity));
     }
-    lastStamp = {x, y};
+    lastStamp = {x, y, true};
 }

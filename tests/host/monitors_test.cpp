@@ -36,7 +36,7 @@ TEST(Monitors, AreaIsTheMonitorsPartOfTheSurfaceAndNoMore)
 
     fillSurface(primary.view, dimPixel(175));
     std::vector<uint8_t> bits(3 * 40 * 40, 255);
-    StampPos last = {0, 0};
+    StampPos last = {};
     drawStamp(primary.view, prepareStamp({bits.data(), 40, 40, 120}, 175), last, -20, 780, 0, 0, 0, 175);
     for (int row = 0; row < 868; ++row)
         for (int column = 0; column < 2304; ++column) {
