@@ -5,7 +5,6 @@
 #include "input/tick_decision.h"
 #include "options/options_window.h"
 #include "overlay/overlay_surface.h"
-#include "overlay/spotlight_image.h"
 #include "settings/option_table.h"
 
 #include <climits>
@@ -58,8 +57,6 @@ static TickInputs readTickInputs(HWND foreground)
     in.outlineForeground = foreground == outlineWindow;
     in.readCursor = cursorPosition;
     in.now = GetTickCount();
-    in.imageWidth = spotlightMask().width;
-    in.imageHeight = spotlightMask().height;
     in.screenHeight = screenHeight();
     in.awakeMs = in.now - timerStarted;
     return in;
@@ -139,10 +136,8 @@ void spotlightTick()
         ShowWindow(overlayWindow, act.show == TickActions::Show::show ? SW_SHOWNA : SW_HIDE);
     if (act.handBackForeground)
         SetForegroundWindow(foreground);
-    if (act.redraw) {
-        dimMonitorAt(state.lastCursor.x, state.lastCursor.y);
-        drawOverlay(overlayWindow, act.drawX, act.drawY, 0, 0, 0);
-    }
+    if (act.redraw)
+        drawSpotlightAt(overlayWindow, state.lastCursor.x, state.lastCursor.y);
 }
 
 void runSpotlightTimer()

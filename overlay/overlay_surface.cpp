@@ -144,7 +144,7 @@ static void switchMonitor(int index)
         return;
     fillSurface(dimmedArea().view, 0);
     activeMonitor = index;
-    scaleSpotlightFor(monitorLayout.dpi[index]);
+    scaleMaskFor(spotlightScaling, monitorLayout, index);
     fillSurface(dimmedArea().view, dimPixel(optionValues[opacity]));
     lastStampPos = {};
     wholeSurfaceChanged = true;
@@ -169,7 +169,7 @@ void followDisplayChange()
     GetCursorPos(&cursor);
     int index = monitorAt(monitorLayout, int(cursor.x), int(cursor.y));
     activeMonitor = index < 0 ? 0 : index;
-    scaleSpotlightFor(monitorLayout.dpi[activeMonitor]);
+    scaleMaskFor(spotlightScaling, monitorLayout, activeMonitor);
     fillOverlay();
     SetWindowPos(overlayWindow, nullptr, screenRect.left, screenRect.top, screenWidth(), screenHeight(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
@@ -191,9 +191,10 @@ static const PreparedStamp& preparedSpotlight()
     static PreparedStamp stamp;
     static unsigned preparedChanges = ~0u;
     static int preparedOpacity;
-    if (preparedChanges != spotlightChanges || preparedOpacity != optionValues[opacity]) {
+    if (preparedChanges != spotlightScaling.changes || preparedOpacity != optionValues[opacity]) {
+        stamp = {}; // the old copy's memory is free before the new one asks for its own
         stamp = prepareStamp(spotlightMask(), optionValues[opacity]);
-        preparedChanges = spotlightChanges;
+        preparedChanges = spotlightScaling.changes;
         preparedOpacity = optionValues[opacity];
     }
     return stamp;
@@ -237,6 +238,13 @@ void drawOverlay(HWND window, int x, int y, int highlight, int width, int height
     UPDATELAYEREDWINDOWINFO info = {sizeof info, nullptr, &origin,        &screenSize, surfaceDC,
                                     &source,     0,       &blendFunction, ULW_ALPHA,   &changed};
     presentFunction(window, &info);
+}
+
+void drawSpotlightAt(HWND window, int x, int y)
+{
+    SpotlightPlace place = placeSpotlight(monitorLayout, spotlightScaling, x, y);
+    switchMonitor(place.monitor);
+    drawOverlay(window, place.x, place.y, 0, 0, 0);
 }
 
 void drawPreview()

@@ -52,4 +52,7 @@ extern PresentFunction presentFunction;
 // monitor. After a move only the restored and the stamped rectangles are presented as
 // changed; after a fill, a highlight or a monitor switch the whole surface.
 void drawOverlay(HWND window, int x, int y, int highlight, int width, int height);
+// The spotlight centred on the point (relative to the virtual screen's corner): the
+// monitor under it is dimmed and its mask scaled first, then the stamp centred.
+void drawSpotlightAt(HWND window, int x, int y);
 void drawPreview();

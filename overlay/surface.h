@@ -48,8 +48,8 @@ void fillRect(SurfacePixels surface, int x, int y, int width, int height, uint32
 
 // The mask turned into surface pixels for one opacity, with each row's runs of non-zero
 // mask values, so that a move only copies runs. Prepared when the image or the opacity
-// changes, never per move. An unusable mask keeps its size (the restore still covers
-// it) but has no rows to stamp.
+// changes, never per move. An unusable mask, or one whose rows cannot be allocated, keeps
+// its size (the restore still covers it) but has no rows to stamp.
 struct PreparedStamp {
     int width = 0, height = 0;
     std::vector<uint32_t> pixels; // width per row, bottom row first

@@ -50,19 +50,43 @@ TEST(Monitors, AreaIsTheMonitorsPartOfTheSurfaceAndNoMore)
     EXPECT_EQ(monitorArea(surface, kTwo.virtualScreen, {1280, 0, 1600, 800}).view.pixels, nullptr);
 }
 
+// From the 96-DPI monitor to the 144-DPI one: the first stamp there is the enlarged mask,
+// centred on the cursor; and back.
+TEST(Monitors, SpotlightCentredWithTheMaskOfItsMonitor)
+{
+    std::vector<uint8_t> bits(3 * 40 * 20, 255);
+    ScaledMask mask;
+    scaleMaskFor(mask, kTwo, 0);
+    replaceMaskFile(mask, {bits.data(), 40, 20, 120});
+    struct {
+        int x, y, monitor, width;
+    } moves[] = {{1500, 400, 0, 40}, {500, 500, 1, 60}, {1600, 300, 0, 40}};
+    for (auto m : moves) {
+        const SpotlightPlace place = placeSpotlight(kTwo, mask, m.x, m.y);
+        EXPECT_TRUE(place.monitor == m.monitor && mask.stamped.width == m.width &&
+                    place.x + m.width / 2 == m.x && place.y + mask.stamped.height / 2 == 868 - m.y)
+            << m.x;
+    }
+}
+
 TEST(Monitors, MaskScaledByDpiOver96)
 {
     const uint8_t bits[] = {0, 1, 2, 200, 1, 2, 9, 9}; // 2x1, blue bytes 0 and 200, padded row
     const MaskImage mask = {bits, 2, 1, 8};
     std::vector<uint8_t> storage;
-    EXPECT_EQ(maskForDpi(mask, 96, storage).bits, bits);
-    EXPECT_EQ(maskForDpi(mask, 72, storage).bits, bits);
-    const MaskImage doubled = maskForDpi(mask, 192, storage);
+    // At most four times the monitor's pixels: a larger mask is none at all.
+    struct {
+        int dpi, monitorPixels;
+        const uint8_t* result;
+    } bounds[] = {{96, 1, bits}, {72, 1, bits}, {96, 0, nullptr}, {192, 1, nullptr}};
+    for (auto b : bounds)
+        EXPECT_EQ(maskForDpi(mask, b.dpi, b.monitorPixels, storage).bits, b.result) << b.dpi;
+    const MaskImage doubled = maskForDpi(mask, 192, 2, storage);
     ASSERT_TRUE(doubled.width == 4 && doubled.height == 2 && doubled.stride == 12);
     const int expected[] = {0, 50, 150, 200};
     for (int i = 0; i < 2; ++i)
         for (int j = 0; j < 4; ++j)
             EXPECT_EQ(doubled.bits[i * 12 + 3 * j], expected[j]) << j;
-    const MaskImage scaled = maskForDpi(mask, 144, storage); // 1.5: 3x2 (rounded)
+    const MaskImage scaled = maskForDpi(mask, 144, 2, storage); // 1.5: 3x2 (rounded)
     EXPECT_TRUE(scaled.width == 3 && scaled.height == 2 && scaled.bits[0] == 0 && scaled.bits[6] == 200);
 }
