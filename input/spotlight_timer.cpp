@@ -89,7 +89,8 @@ static void remember(const TickState& state)
 }
 
 // Wine leaves out WM_DISPLAYCHANGE when the X server's monitors change under it, so the
-// layout is also compared once a second; a difference takes the message's path.
+// layout is also compared once a second; a difference takes the message's path. A change
+// of scale alone brings no WM_DISPLAYCHANGE anywhere: it takes WM_DPICHANGED's.
 static constexpr DWORD kDisplayCheckMs = 1000;
 static DWORD lastDisplayCheck;
 static bool displayCheckDue = true; // the first tick after a start checks at once
@@ -100,8 +101,9 @@ static void checkDisplayLayout(DWORD now)
         return;
     displayCheckDue = false;
     lastDisplayCheck = now;
-    if (displayLayoutChanged())
-        PostMessageA(overlayWindow, WM_DISPLAYCHANGE, 0, 0);
+    LayoutChange change = displayLayoutChanged();
+    if (change != LayoutChange::none)
+        PostMessageA(overlayWindow, change == LayoutChange::scale ? WM_DPICHANGED : WM_DISPLAYCHANGE, 0, 0);
 }
 
 void spotlightTick()

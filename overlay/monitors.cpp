@@ -14,6 +14,27 @@ static int64_t outside(int value, int begin, int end)
     return 0;
 }
 
+static bool sameRect(const MonitorRect& a, const MonitorRect& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+
+// Monitor by monitor, so that monitors trading places inside the same virtual screen count.
+LayoutChange compareLayouts(const MonitorLayout& was, const MonitorLayout& now)
+{
+    if (!sameRect(was.virtualScreen, now.virtualScreen) || was.count != now.count ||
+        was.primary != now.primary)
+        return LayoutChange::geometry;
+    LayoutChange change = LayoutChange::none;
+    for (int i = 0; i < std::min(now.count, kMaxMonitors); ++i) {
+        if (!sameRect(was.monitors[i], now.monitors[i]))
+            return LayoutChange::geometry;
+        if (was.dpi[i] != now.dpi[i])
+            change = LayoutChange::scale;
+    }
+    return change;
+}
+
 int monitorAt(const MonitorLayout& layout, int x, int y)
 {
     int best = -1;

@@ -1,6 +1,6 @@
 // The monitors the overlay spans, which one holds a point, where a monitor lies on the
-// surface, and the spotlight mask enlarged for a monitor of more than 96 DPI and placed on
-// it.
+// surface, whether a new reading differs, and the spotlight mask enlarged for a monitor of
+// more than 96 DPI and placed on it.
 // Window-free; the Win32 side asks the system and hands the values in.
 #pragma once
 #include "overlay/surface.h"
@@ -23,6 +23,11 @@ struct MonitorLayout {
     int count;
     int primary;
 };
+
+// What a new reading of the monitors changed: where they lie (a new surface), or only the
+// scale of one (a new mask). Both readings come from the same enumeration.
+enum class LayoutChange { none, scale, geometry };
+LayoutChange compareLayouts(const MonitorLayout& was, const MonitorLayout& now);
 
 // The monitor that holds the screen point, else the nearest one; -1 without monitors.
 int monitorAt(const MonitorLayout& layout, int x, int y);

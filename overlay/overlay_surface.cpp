@@ -51,16 +51,17 @@ static int monitorDpi(HMONITOR monitor)
     return dpi > 0 ? dpi : kBaseDpi;
 }
 
-static BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM)
+static BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data)
 {
+    MonitorLayout& layout = *reinterpret_cast<MonitorLayout*>(data);
     MONITORINFO info = {};
     info.cbSize = sizeof info;
-    if (monitorLayout.count >= kMaxMonitors || !GetMonitorInfoA(monitor, &info))
+    if (layout.count >= kMaxMonitors || !GetMonitorInfoA(monitor, &info))
         return TRUE;
     if (info.dwFlags & MONITORINFOF_PRIMARY)
-        monitorLayout.primary = monitorLayout.count;
-    monitorLayout.dpi[monitorLayout.count] = monitorDpi(monitor);
-    monitorLayout.monitors[monitorLayout.count++] = monitorRect(info.rcMonitor);
+        layout.primary = layout.count;
+    layout.dpi[layout.count] = monitorDpi(monitor);
+    layout.monitors[layout.count++] = monitorRect(info.rcMonitor);
     return TRUE;
 }
 
@@ -77,25 +78,35 @@ static RECT virtualScreen()
     return rect;
 }
 
-bool displayLayoutChanged()
+// Every reading goes the same way, so two readings of the same monitors compare equal.
+static MonitorLayout readLayout()
 {
-    RECT now = virtualScreen();
-    int monitors = GetSystemMetrics(SM_CMONITORS);
-    return !EqualRect(&now, &screenRect) ||
-           (monitors > 0 && std::min(monitors, kMaxMonitors) != monitorLayout.count);
+    MonitorLayout layout = {};
+    layout.virtualScreen = monitorRect(virtualScreen());
+    EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&layout));
+    if (layout.count == 0) {
+        layout.monitors[0] = layout.virtualScreen;
+        layout.dpi[0] = kBaseDpi;
+        layout.count = 1;
+    }
+    return layout;
+}
+
+static void adoptLayout(const MonitorLayout& layout)
+{
+    monitorLayout = layout;
+    const MonitorRect& screen = layout.virtualScreen;
+    screenRect = {screen.left, screen.top, screen.right, screen.bottom};
+}
+
+LayoutChange displayLayoutChanged()
+{
+    return compareLayouts(monitorLayout, readLayout());
 }
 
 void readMonitors()
 {
-    screenRect = virtualScreen();
-    monitorLayout = {};
-    monitorLayout.virtualScreen = monitorRect(screenRect);
-    EnumDisplayMonitors(nullptr, nullptr, addMonitor, 0);
-    if (monitorLayout.count == 0) {
-        monitorLayout.monitors[0] = monitorLayout.virtualScreen;
-        monitorLayout.dpi[0] = kBaseDpi;
-        monitorLayout.count = 1;
-    }
+    adoptLayout(readLayout());
 }
 
 static MonitorArea dimmedArea()
@@ -103,7 +114,8 @@ static MonitorArea dimmedArea()
     return monitorArea(overlayView(), monitorLayout.virtualScreen, monitorLayout.monitors[activeMonitor]);
 }
 
-bool createOverlaySurface()
+// Nothing changes when the system cannot provide it: an earlier surface stays.
+static bool replaceSurface(int width, int height)
 {
     // A header followed by one colour entry, as the section expects for BI_RGB.
     struct {
@@ -111,30 +123,35 @@ bool createOverlaySurface()
         RGBQUAD colours[1];
     } info = {};
     info.header.biSize = sizeof(BITMAPINFOHEADER);
-    info.header.biWidth = screenWidth();
-    info.header.biHeight = screenHeight(); // positive: rows bottom-up
+    info.header.biWidth = width;
+    info.header.biHeight = height; // positive: rows bottom-up
     info.header.biPlanes = 1;
     info.header.biBitCount = 32;
     info.header.biCompression = BI_RGB;
-    info.header.biSizeImage = DWORD(screenWidth()) * DWORD(screenHeight()) * 4;
+    info.header.biSizeImage = DWORD(width) * DWORD(height) * 4;
 
     void* bits = nullptr;
     HBITMAP surface =
         CreateDIBSection(surfaceDC, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
-    // Without a surface every drawing call below finds nothing to draw on and returns; an
-    // earlier one stays selected until a new one replaces it.
-    overlayPixels = surface ? static_cast<uint32_t*>(bits) : nullptr;
-    lastStampPos = {};
-    wholeSurfaceChanged = true;
-    if (!surface)
+    if (!surface || !bits) {
+        if (surface)
+            DeleteObject(surface);
         return false;
+    }
     SelectObject(surfaceDC, surface);
     if (overlaySurface)
         DeleteObject(overlaySurface);
     overlaySurface = surface;
-    if (activeMonitor >= monitorLayout.count)
-        activeMonitor = 0;
-    return overlayPixels != nullptr;
+    overlayPixels = static_cast<uint32_t*>(bits);
+    lastStampPos = {};
+    wholeSurfaceChanged = true;
+    return true;
+}
+
+// Without a surface every drawing call below finds nothing to draw on and returns.
+bool createOverlaySurface()
+{
+    return replaceSurface(screenWidth(), screenHeight());
 }
 
 // The mask follows the dimmed monitor's scale, so the spotlight keeps its apparent size.
@@ -160,10 +177,15 @@ void dimPrimaryMonitor()
     switchMonitor(monitorLayout.primary);
 }
 
-void followDisplayChange()
+bool followDisplayChange()
 {
-    readMonitors();
-    createOverlaySurface();
+    // The layout goes with its surface: without a surface of the new size, the old layout
+    // stays, still the different one at the next change or check, which tries again.
+    MonitorLayout now = readLayout();
+    const MonitorRect& screen = now.virtualScreen;
+    if (!replaceSurface(screen.right - screen.left, screen.bottom - screen.top))
+        return false;
+    adoptLayout(now);
     // The monitor that was dimmed may be gone or another one now.
     POINT cursor = {};
     GetCursorPos(&cursor);
@@ -173,6 +195,18 @@ void followDisplayChange()
     fillOverlay();
     SetWindowPos(overlayWindow, nullptr, screenRect.left, screenRect.top, screenWidth(), screenHeight(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+LayoutChange followScaleChange()
+{
+    MonitorLayout now = readLayout();
+    LayoutChange change = compareLayouts(monitorLayout, now);
+    if (change == LayoutChange::scale) {
+        adoptLayout(now);
+        scaleMaskFor(spotlightScaling, monitorLayout, activeMonitor);
+    }
+    return change;
 }
 
 void fillOverlay()

@@ -50,6 +50,29 @@ TEST(Monitors, AreaIsTheMonitorsPartOfTheSurfaceAndNoMore)
     EXPECT_EQ(monitorArea(surface, kTwo.virtualScreen, {1280, 0, 1600, 800}).view.pixels, nullptr);
 }
 
+// Each reading of the same enumeration: a monitor moved inside the same virtual screen
+// needs a new surface, a new scale alone a new mask.
+TEST(Monitors, LayoutChangesByPlaceAndByScale)
+{
+    struct {
+        MonitorRect first, second;
+        int secondDpi, count, primary;
+        LayoutChange change;
+    } cases[] = {
+        {kTwo.monitors[0], kTwo.monitors[1], 144, 2, 0, LayoutChange::none},
+        {kTwo.monitors[0], kTwo.monitors[1], 96, 2, 0, LayoutChange::scale},
+        {kTwo.monitors[0], {-1024, 0, 0, 768}, 144, 2, 0, LayoutChange::geometry},
+        {kTwo.monitors[0], {-1024, 0, 0, 768}, 96, 2, 0, LayoutChange::geometry},
+        {kTwo.monitors[1], kTwo.monitors[0], 144, 2, 0, LayoutChange::geometry},
+        {kTwo.monitors[0], kTwo.monitors[1], 144, 1, 0, LayoutChange::geometry},
+        {kTwo.monitors[0], kTwo.monitors[1], 144, 2, 1, LayoutChange::geometry},
+    };
+    for (const auto& c : cases) {
+        MonitorLayout now = {kTwo.virtualScreen, {c.first, c.second}, {96, c.secondDpi}, c.count, c.primary};
+        EXPECT_EQ(compareLayouts(kTwo, now), c.change) << &c - cases;
+    }
+}
+
 // From the 96-DPI monitor to the 144-DPI one: the first stamp there is the enlarged mask,
 // centred on the cursor; and back.
 TEST(Monitors, SpotlightCentredWithTheMaskOfItsMonitor)

@@ -55,3 +55,29 @@ TEST(Present, AMoveHandsOverTheUnionOfBothPlaces)
     EXPECT_TRUE(spotlightMask().width > 0 && EqualRect(&presented, &moved));
     presentFunction = UpdateLayeredWindowIndirect;
 }
+
+// A display change ends a sweep in progress: its corners belong to the old virtual screen.
+TEST(Highlight, ADisplayChangeEndsTheSweep)
+{
+    ensureShellWindows();
+    setDefaultValues();
+    highPrev = 1;
+    ShowWindow(outlineWindow, SW_SHOWNA);
+    SendMessageA(overlayWindow, WM_DISPLAYCHANGE, 0, 0);
+    EXPECT_TRUE(highPrev == 0 && !IsWindowVisible(outlineWindow));
+}
+
+// A new scale alone, with no display change, still reaches the mask of the dimmed monitor.
+TEST(Present, AScaleChangeRescalesTheMask)
+{
+    ensureShellWindows();
+    setDefaultValues();
+    snprintf(programDir, sizeof programDir, "%s", ORBIQA_DIST_DIR);
+    loadSpotlightImage();
+    const int dpi = monitorLayout.dpi[activeMonitor], width = spotlightMask().width;
+    monitorLayout.dpi[activeMonitor] = 2 * dpi; // as read before the change
+    scaleMaskFor(spotlightScaling, monitorLayout, activeMonitor);
+    ASSERT_NE(spotlightMask().width, width);
+    SendMessageA(overlayWindow, WM_DPICHANGED, 0, 0);
+    EXPECT_TRUE(monitorLayout.dpi[activeMonitor] == dpi && spotlightMask().width == width);
+}
