@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 // The primary at the origin and a smaller monitor to its left, lower down: the virtual
@@ -23,16 +24,16 @@ TEST(Monitors, TheOneHoldingThePointElseTheNearest)
     EXPECT_EQ(monitorAt(MonitorLayout{}, 0, 0), -1);
 }
 
-// A stamp reaching over a monitor's edge stops at it: the neighbour's pixels stay clear.
+// The primary's view, filled, dims exactly the primary; a stamp reaching over a monitor's
+// edge stops at it: the neighbour's pixels stay clear.
 TEST(Monitors, AreaIsTheMonitorsPartOfTheSurfaceAndNoMore)
 {
     std::vector<uint32_t> pixels(2304 * 868, 0);
     SurfacePixels surface = {pixels.data(), 2304, 868};
     MonitorArea primary = monitorArea(surface, kTwo.virtualScreen, kTwo.monitors[0]);
     MonitorArea left = monitorArea(surface, kTwo.virtualScreen, kTwo.monitors[1]);
-    EXPECT_TRUE(primary.column == 1024 && primary.row == 68 && primary.view.width == 1280 &&
-                primary.view.height == 800 && primary.view.pixels == &pixels[68 * 2304 + 1024]);
-    EXPECT_TRUE(left.column == 0 && left.row == 0 && left.view.width == 1024 && left.view.height == 768);
+    EXPECT_TRUE(primary.column == 1024 && primary.row == 68 && left.column == 0 && left.row == 0 &&
+                left.view.width == 1024 && left.view.height == 768);
 
     fillSurface(primary.view, dimPixel(175));
     std::vector<uint8_t> bits(3 * 40 * 40, 255);
@@ -54,23 +55,15 @@ TEST(Monitors, AreaIsTheMonitorsPartOfTheSurfaceAndNoMore)
 // needs a new surface, a new scale alone a new mask.
 TEST(Monitors, LayoutChangesByPlaceAndByScale)
 {
-    struct {
-        MonitorRect first, second;
-        int secondDpi, count, primary;
-        LayoutChange change;
-    } cases[] = {
-        {kTwo.monitors[0], kTwo.monitors[1], 144, 2, 0, LayoutChange::none},
-        {kTwo.monitors[0], kTwo.monitors[1], 96, 2, 0, LayoutChange::scale},
-        {kTwo.monitors[0], {-1024, 0, 0, 768}, 144, 2, 0, LayoutChange::geometry},
-        {kTwo.monitors[0], {-1024, 0, 0, 768}, 96, 2, 0, LayoutChange::geometry},
-        {kTwo.monitors[1], kTwo.monitors[0], 144, 2, 0, LayoutChange::geometry},
-        {kTwo.monitors[0], kTwo.monitors[1], 144, 1, 0, LayoutChange::geometry},
-        {kTwo.monitors[0], kTwo.monitors[1], 144, 2, 1, LayoutChange::geometry},
-    };
-    for (const auto& c : cases) {
-        MonitorLayout now = {kTwo.virtualScreen, {c.first, c.second}, {96, c.secondDpi}, c.count, c.primary};
-        EXPECT_EQ(compareLayouts(kTwo, now), c.change) << &c - cases;
-    }
+    using C = LayoutChange;
+    const MonitorRect s = kTwo.virtualScreen, a = kTwo.monitors[0], b = kTwo.monitors[1],
+                      up = {-1024, 0, 0, 768};
+    const std::pair<MonitorLayout, C> cases[] = {
+        {{s, {a, b}, {96, 144}, 2, 0}, C::none},     {{s, {a, b}, {96, 96}, 2, 0}, C::scale},
+        {{s, {a, up}, {96, 96}, 2, 0}, C::geometry}, {{s, {b, a}, {96, 144}, 2, 0}, C::geometry},
+        {{s, {a, b}, {96, 144}, 1, 0}, C::geometry}, {{s, {a, b}, {96, 144}, 2, 1}, C::geometry}};
+    for (const auto& c : cases)
+        EXPECT_EQ(compareLayouts(kTwo, c.first), c.second) << &c - cases;
 }
 
 // From the 96-DPI monitor to the 144-DPI one: the first stamp there is the enlarged mask,
@@ -79,16 +72,13 @@ TEST(Monitors, SpotlightCentredWithTheMaskOfItsMonitor)
 {
     std::vector<uint8_t> bits(3 * 40 * 20, 255);
     ScaledMask mask;
-    scaleMaskFor(mask, kTwo, 0);
     replaceMaskFile(mask, {bits.data(), 40, 20, 120});
-    struct {
-        int x, y, monitor, width;
-    } moves[] = {{1500, 400, 0, 40}, {500, 500, 1, 60}, {1600, 300, 0, 40}};
+    const int moves[][3] = {{1500, 400, 40}, {500, 500, 60}, {1600, 300, 40}}; // x, y, width there
     for (auto m : moves) {
-        const SpotlightPlace place = placeSpotlight(kTwo, mask, m.x, m.y);
-        EXPECT_TRUE(place.monitor == m.monitor && mask.stamped.width == m.width &&
-                    place.x + m.width / 2 == m.x && place.y + mask.stamped.height / 2 == 868 - m.y)
-            << m.x;
+        const SpotlightPlace place = placeSpotlight(kTwo, mask, m[0], m[1]);
+        EXPECT_TRUE(place.monitor == (m[2] == 60) && mask.stamped.width == m[2] &&
+                    place.x + m[2] / 2 == m[0] && place.y + mask.stamped.height / 2 == 868 - m[1])
+            << m[0];
     }
 }
 
@@ -98,18 +88,14 @@ TEST(Monitors, MaskScaledByDpiOver96)
     const MaskImage mask = {bits, 2, 1, 8};
     std::vector<uint8_t> storage;
     // At most four times the monitor's pixels: a larger mask is none at all.
-    struct {
-        int dpi, monitorPixels;
-        const uint8_t* result;
-    } bounds[] = {{96, 1, bits}, {72, 1, bits}, {96, 0, nullptr}, {192, 1, nullptr}};
+    const int bounds[][3] = {{96, 1, 1}, {72, 1, 1}, {96, 0, 0}, {192, 1, 0}}; // dpi, monitor pixels, kept
     for (auto b : bounds)
-        EXPECT_EQ(maskForDpi(mask, b.dpi, b.monitorPixels, storage).bits, b.result) << b.dpi;
+        EXPECT_EQ(maskForDpi(mask, b[0], b[1], storage).bits, b[2] ? bits : nullptr) << b[0];
     const MaskImage doubled = maskForDpi(mask, 192, 2, storage);
     ASSERT_TRUE(doubled.width == 4 && doubled.height == 2 && doubled.stride == 12);
     const int expected[] = {0, 50, 150, 200};
-    for (int i = 0; i < 2; ++i)
-        for (int j = 0; j < 4; ++j)
-            EXPECT_EQ(doubled.bits[i * 12 + 3 * j], expected[j]) << j;
+    for (int j = 0; j < 4; ++j)
+        EXPECT_TRUE(doubled.bits[3 * j] == expected[j] && doubled.bits[12 + 3 * j] == expected[j]) << j;
     const MaskImage scaled = maskForDpi(mask, 144, 2, storage); // 1.5: 3x2 (rounded)
     EXPECT_TRUE(scaled.width == 3 && scaled.height == 2 && scaled.bits[0] == 0 && scaled.bits[6] == 200);
 }
