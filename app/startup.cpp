@@ -45,7 +45,7 @@ const char* createShellWindows(int showCommand)
     // One overlay spans every monitor; the primary one is dimmed until the cursor leaves it.
     readMonitors();
     activeMonitor = monitorLayout.primary;
-    scaleSpotlightFor(monitorLayout.dpi[activeMonitor]);
+    scaleMaskFor(spotlightScaling, monitorLayout, activeMonitor);
 
     overlayWindow = CreateWindowExA(kLayeredToolExStyle, kWindowClassName, "", WS_OVERLAPPED, screenRect.left,
                                     screenRect.top, screenWidth(), screenHeight(), nullptr, nullptr,

@@ -13,17 +13,35 @@ static void onTimer(WPARAM timerId)
 }
 
 // A resolution, an orientation, a monitor added or removed: the old surface would dim the
-// wrong area. A highlight's rectangle may no longer be where it was swept, so it ends.
+// wrong area. A highlight's rectangle may no longer be where it was swept, so it ends, and
+// so does a sweep, whose corners were taken from the old virtual screen's corner.
 static void onDisplayChange()
 {
     followDisplayChange();
     forgetCursor();
+    abandonSweep();
     if (isOptsVisible == 1) {
         drawPreview();
     } else if (highlightActive == 1) {
         highlightActive = 0;
         ShowWindow(overlayWindow, SW_HIDE);
     }
+}
+
+// The monitors kept their places and the mask took the new scale: a spotlight of the old
+// size goes with a fill, while a highlight's rectangle, in pixels, stays where it is.
+static void onScaleChange()
+{
+    LayoutChange change = followScaleChange();
+    if (change == LayoutChange::geometry)
+        onDisplayChange();
+    if (change != LayoutChange::scale)
+        return;
+    forgetCursor();
+    if (isOptsVisible == 1 || highlightActive != 1)
+        fillOverlay();
+    if (isOptsVisible == 1)
+        drawPreview();
 }
 
 // One procedure serves both layered windows.
@@ -47,6 +65,12 @@ LRESULT CALLBACK spotWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     // Every top-level window hears of it; the overlay alone follows.
     if (message == WM_DISPLAYCHANGE && window == overlayWindow) {
         onDisplayChange();
+        return 0;
+    }
+    // The overlay keeps its place over every monitor instead of taking the suggested one.
+    if (message == WM_DPICHANGED) {
+        if (window == overlayWindow)
+            onScaleChange();
         return 0;
     }
     // The overlay keeps its caption style, but a press in the caption band at the top of

@@ -59,7 +59,7 @@ void spotlightMove(benchmark::State& state, int kind, int screenWidth, int scree
     fillSurface(screen.view, dimPixel(175));
     Mask mask(kKinds[kind]);
     const PreparedStamp stamp = prepareStamp(mask.image(), 175);
-    StampPos last = {screenWidth / 2, screenHeight / 2};
+    StampPos last = {screenWidth / 2, screenHeight / 2, true};
     int x = screenWidth / 2;
     for (auto _ : state) {
         x = x == screenWidth / 2 ? screenWidth / 2 + 1 : screenWidth / 2;

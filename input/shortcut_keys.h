@@ -63,14 +63,3 @@ inline bool toggleGuardPassed(uint32_t now, uint32_t lastToggle, uint32_t guard)
 {
     return now - lastToggle > guard;
 }
-
-// The lower-left surface corner that centres an image on the cursor (surface rows count
-// from the bottom; halves truncate toward zero).
-inline int spotlightCornerX(int cursorX, int imageWidth)
-{
-    return cursorX - imageWidth / 2;
-}
-inline int spotlightCornerY(int cursorY, int imageHeight, int screenHeight)
-{
-    return screenHeight - imageHeight / 2 - cursorY;
-}

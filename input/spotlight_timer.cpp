@@ -5,7 +5,6 @@
 #include "input/tick_decision.h"
 #include "options/options_window.h"
 #include "overlay/overlay_surface.h"
-#include "overlay/spotlight_image.h"
 #include "settings/option_table.h"
 
 #include <climits>
@@ -59,8 +58,6 @@ static TickInputs readTickInputs(HWND foreground)
     in.outlineForeground = foreground == outlineWindow;
     in.readCursor = cursorPosition;
     in.now = GetTickCount();
-    in.imageWidth = spotlightMask().width;
-    in.imageHeight = spotlightMask().height;
     in.screenHeight = screenHeight();
     in.awakeMs = in.now - timerStarted;
     in.spotlightPressed = keyEvents.spotlightPressed;
@@ -95,7 +92,8 @@ static void remember(const TickState& state)
 }
 
 // Wine leaves out WM_DISPLAYCHANGE when the X server's monitors change under it, so the
-// layout is also compared once a second; a difference takes the message's path.
+// layout is also compared once a second; a difference takes the message's path. A change
+// of scale alone brings no WM_DISPLAYCHANGE anywhere: it takes WM_DPICHANGED's.
 static constexpr DWORD kDisplayCheckMs = 1000;
 static DWORD lastDisplayCheck;
 static bool displayCheckDue = true; // the first tick after a start checks at once
@@ -106,8 +104,9 @@ static void checkDisplayLayout(DWORD now)
         return;
     displayCheckDue = false;
     lastDisplayCheck = now;
-    if (displayLayoutChanged())
-        PostMessageA(overlayWindow, WM_DISPLAYCHANGE, 0, 0);
+    LayoutChange change = displayLayoutChanged();
+    if (change != LayoutChange::none)
+        PostMessageA(overlayWindow, change == LayoutChange::scale ? WM_DPICHANGED : WM_DISPLAYCHANGE, 0, 0);
 }
 
 void spotlightTick()
@@ -142,10 +141,8 @@ void spotlightTick()
         ShowWindow(overlayWindow, act.show == TickActions::Show::show ? SW_SHOWNA : SW_HIDE);
     if (act.handBackForeground)
         SetForegroundWindow(foreground);
-    if (act.redraw) {
-        dimMonitorAt(state.lastCursor.x, state.lastCursor.y);
-        drawOverlay(overlayWindow, act.drawX, act.drawY, 0, 0, 0);
-    }
+    if (act.redraw)
+        drawSpotlightAt(overlayWindow, state.lastCursor.x, state.lastCursor.y);
 }
 
 void runSpotlightTimer()

@@ -95,8 +95,6 @@ static TickActions decideSteps(const TickInputs& in, TickState& state)
         return actions;
     state.lastCursor = cursor;
     actions.redraw = true;
-    actions.drawX = spotlightCornerX(cursor.x, in.imageWidth);
-    actions.drawY = spotlightCornerY(cursor.y, in.imageHeight, in.screenHeight);
     return actions;
 }
 

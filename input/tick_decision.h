@@ -25,7 +25,7 @@ struct TickInputs {
     bool overlayForeground, outlineForeground;
     CursorReader readCursor; // at most once a tick, and only when a step needs it
     uint32_t now;            // the tick count, read before any key
-    int imageWidth, imageHeight, screenHeight;
+    int screenHeight;
     uint32_t awakeMs; // since the tick last started
     // The shortcut's press seen as a key event since the last tick, which the key state may
     // have missed: one press for toggle mode; hold mode and the sweep go by the held test.
@@ -51,8 +51,9 @@ struct TickActions {
     int litSurfaceRow = 0; // the lit rectangle's bottom edge on the bottom-up surface
     enum class Show { keep, show, hide } show = Show::keep;
     bool handBackForeground = false;
-    bool redraw = false; // the spotlight's lower-left surface corner at (drawX, drawY)
-    int drawX = 0, drawY = 0;
+    // The spotlight centred on state.lastCursor; the corner is worked out only once its
+    // monitor, and so the mask's scale, is settled.
+    bool redraw = false;
     // Nothing left to watch: the overlay hidden, neither shortcut's key down, no sweep, the
     // options window closed. A key going down starts the tick again.
     bool mayStop = false;

@@ -51,16 +51,17 @@ static int monitorDpi(HMONITOR monitor)
     return dpi > 0 ? dpi : kBaseDpi;
 }
 
-static BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM)
+static BOOL CALLBACK addMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data)
 {
+    MonitorLayout& layout = *reinterpret_cast<MonitorLayout*>(data);
     MONITORINFO info = {};
     info.cbSize = sizeof info;
-    if (monitorLayout.count >= kMaxMonitors || !GetMonitorInfoA(monitor, &info))
+    if (layout.count >= kMaxMonitors || !GetMonitorInfoA(monitor, &info))
         return TRUE;
     if (info.dwFlags & MONITORINFOF_PRIMARY)
-        monitorLayout.primary = monitorLayout.count;
-    monitorLayout.dpi[monitorLayout.count] = monitorDpi(monitor);
-    monitorLayout.monitors[monitorLayout.count++] = monitorRect(info.rcMonitor);
+        layout.primary = layout.count;
+    layout.dpi[layout.count] = monitorDpi(monitor);
+    layout.monitors[layout.count++] = monitorRect(info.rcMonitor);
     return TRUE;
 }
 
@@ -77,25 +78,35 @@ static RECT virtualScreen()
     return rect;
 }
 
-bool displayLayoutChanged()
+// Every reading goes the same way, so two readings of the same monitors compare equal.
+static MonitorLayout readLayout()
 {
-    RECT now = virtualScreen();
-    int monitors = GetSystemMetrics(SM_CMONITORS);
-    return !EqualRect(&now, &screenRect) ||
-           (monitors > 0 && std::min(monitors, kMaxMonitors) != monitorLayout.count);
+    MonitorLayout layout = {};
+    layout.virtualScreen = monitorRect(virtualScreen());
+    EnumDisplayMonitors(nullptr, nullptr, addMonitor, reinterpret_cast<LPARAM>(&layout));
+    if (layout.count == 0) {
+        layout.monitors[0] = layout.virtualScreen;
+        layout.dpi[0] = kBaseDpi;
+        layout.count = 1;
+    }
+    return layout;
+}
+
+static void adoptLayout(const MonitorLayout& layout)
+{
+    monitorLayout = layout;
+    const MonitorRect& screen = layout.virtualScreen;
+    screenRect = {screen.left, screen.top, screen.right, screen.bottom};
+}
+
+LayoutChange displayLayoutChanged()
+{
+    return compareLayouts(monitorLayout, readLayout());
 }
 
 void readMonitors()
 {
-    screenRect = virtualScreen();
-    monitorLayout = {};
-    monitorLayout.virtualScreen = monitorRect(screenRect);
-    EnumDisplayMonitors(nullptr, nullptr, addMonitor, 0);
-    if (monitorLayout.count == 0) {
-        monitorLayout.monitors[0] = monitorLayout.virtualScreen;
-        monitorLayout.dpi[0] = kBaseDpi;
-        monitorLayout.count = 1;
-    }
+    adoptLayout(readLayout());
 }
 
 static MonitorArea dimmedArea()
@@ -103,7 +114,8 @@ static MonitorArea dimmedArea()
     return monitorArea(overlayView(), monitorLayout.virtualScreen, monitorLayout.monitors[activeMonitor]);
 }
 
-bool createOverlaySurface()
+// Nothing changes when the system cannot provide it: an earlier surface stays.
+static bool replaceSurface(int width, int height)
 {
     // A header followed by one colour entry, as the section expects for BI_RGB.
     struct {
@@ -111,30 +123,35 @@ bool createOverlaySurface()
         RGBQUAD colours[1];
     } info = {};
     info.header.biSize = sizeof(BITMAPINFOHEADER);
-    info.header.biWidth = screenWidth();
-    info.header.biHeight = screenHeight(); // positive: rows bottom-up
+    info.header.biWidth = width;
+    info.header.biHeight = height; // positive: rows bottom-up
     info.header.biPlanes = 1;
     info.header.biBitCount = 32;
     info.header.biCompression = BI_RGB;
-    info.header.biSizeImage = DWORD(screenWidth()) * DWORD(screenHeight()) * 4;
+    info.header.biSizeImage = DWORD(width) * DWORD(height) * 4;
 
     void* bits = nullptr;
     HBITMAP surface =
         CreateDIBSection(surfaceDC, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
-    // Without a surface every drawing call below finds nothing to draw on and returns; an
-    // earlier one stays selected until a new one replaces it.
-    overlayPixels = surface ? static_cast<uint32_t*>(bits) : nullptr;
-    lastStampPos = {0, 0};
-    wholeSurfaceChanged = true;
-    if (!surface)
+    if (!surface || !bits) {
+        if (surface)
+            DeleteObject(surface);
         return false;
+    }
     SelectObject(surfaceDC, surface);
     if (overlaySurface)
         DeleteObject(overlaySurface);
     overlaySurface = surface;
-    if (activeMonitor >= monitorLayout.count)
-        activeMonitor = 0;
-    return overlayPixels != nullptr;
+    overlayPixels = static_cast<uint32_t*>(bits);
+    lastStampPos = {};
+    wholeSurfaceChanged = true;
+    return true;
+}
+
+// Without a surface every drawing call below finds nothing to draw on and returns.
+bool createOverlaySurface()
+{
+    return replaceSurface(screenWidth(), screenHeight());
 }
 
 // The mask follows the dimmed monitor's scale, so the spotlight keeps its apparent size.
@@ -144,9 +161,9 @@ static void switchMonitor(int index)
         return;
     fillSurface(dimmedArea().view, 0);
     activeMonitor = index;
-    scaleSpotlightFor(monitorLayout.dpi[index]);
+    scaleMaskFor(spotlightScaling, monitorLayout, index);
     fillSurface(dimmedArea().view, dimPixel(optionValues[opacity]));
-    lastStampPos = {0, 0};
+    lastStampPos = {};
     wholeSurfaceChanged = true;
 }
 
@@ -160,19 +177,36 @@ void dimPrimaryMonitor()
     switchMonitor(monitorLayout.primary);
 }
 
-void followDisplayChange()
+bool followDisplayChange()
 {
-    readMonitors();
-    createOverlaySurface();
+    // The layout goes with its surface: without a surface of the new size, the old layout
+    // stays, still the different one at the next change or check, which tries again.
+    MonitorLayout now = readLayout();
+    const MonitorRect& screen = now.virtualScreen;
+    if (!replaceSurface(screen.right - screen.left, screen.bottom - screen.top))
+        return false;
+    adoptLayout(now);
     // The monitor that was dimmed may be gone or another one now.
     POINT cursor = {};
     GetCursorPos(&cursor);
     int index = monitorAt(monitorLayout, int(cursor.x), int(cursor.y));
     activeMonitor = index < 0 ? 0 : index;
-    scaleSpotlightFor(monitorLayout.dpi[activeMonitor]);
+    scaleMaskFor(spotlightScaling, monitorLayout, activeMonitor);
     fillOverlay();
     SetWindowPos(overlayWindow, nullptr, screenRect.left, screenRect.top, screenWidth(), screenHeight(),
                  SWP_NOZORDER | SWP_NOACTIVATE);
+    return true;
+}
+
+LayoutChange followScaleChange()
+{
+    MonitorLayout now = readLayout();
+    LayoutChange change = compareLayouts(monitorLayout, now);
+    if (change == LayoutChange::scale) {
+        adoptLayout(now);
+        scaleMaskFor(spotlightScaling, monitorLayout, activeMonitor);
+    }
+    return change;
 }
 
 void fillOverlay()
@@ -181,6 +215,7 @@ void fillOverlay()
     if (area.view.width != screenWidth() || area.view.height != screenHeight())
         fillSurface(overlayView(), 0);
     fillSurface(area.view, dimPixel(optionValues[opacity]));
+    lastStampPos = {};
     wholeSurfaceChanged = true;
 }
 
@@ -190,9 +225,10 @@ static const PreparedStamp& preparedSpotlight()
     static PreparedStamp stamp;
     static unsigned preparedChanges = ~0u;
     static int preparedOpacity;
-    if (preparedChanges != spotlightChanges || preparedOpacity != optionValues[opacity]) {
+    if (preparedChanges != spotlightScaling.changes || preparedOpacity != optionValues[opacity]) {
+        stamp = {}; // the old copy's memory is free before the new one asks for its own
         stamp = prepareStamp(spotlightMask(), optionValues[opacity]);
-        preparedChanges = spotlightChanges;
+        preparedChanges = spotlightScaling.changes;
         preparedOpacity = optionValues[opacity];
     }
     return stamp;
@@ -203,7 +239,7 @@ static const PreparedStamp& preparedSpotlight()
 static RECT movedRect(const MonitorArea& area, StampPos previous, StampPos now, int width, int height)
 {
     int64_t left = now.x, bottom = now.y, right = int64_t(now.x) + width, top = int64_t(now.y) + height;
-    if (previous.x != 0 || previous.y != 0) {
+    if (previous.placed) {
         left = std::min<int64_t>(left, previous.x), bottom = std::min<int64_t>(bottom, previous.y);
         right = std::max(right, int64_t(previous.x) + width),
         top = std::max(top, int64_t(previous.y) + height);
@@ -236,6 +272,13 @@ void drawOverlay(HWND window, int x, int y, int highlight, int width, int height
     UPDATELAYEREDWINDOWINFO info = {sizeof info, nullptr, &origin,        &screenSize, surfaceDC,
                                     &source,     0,       &blendFunction, ULW_ALPHA,   &changed};
     presentFunction(window, &info);
+}
+
+void drawSpotlightAt(HWND window, int x, int y)
+{
+    SpotlightPlace place = placeSpotlight(monitorLayout, spotlightScaling, x, y);
+    switchMonitor(place.monitor);
+    drawOverlay(window, place.x, place.y, 0, 0, 0);
 }
 
 void drawPreview()

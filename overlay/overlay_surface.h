@@ -32,17 +32,22 @@ extern StampPos lastStampPos; // on the dimmed monitor's area
 SurfacePixels overlayView();
 // Asks the system for the monitors and their DPI; sets screenRect and monitorLayout.
 void readMonitors();
-// False when the system could not provide the surface. Replaces an earlier one.
+// False when the system could not provide the surface; an earlier one stays then.
 bool createOverlaySurface();
 // Dims the monitor that holds the point (relative to the virtual screen's corner) and
 // clears the one dimmed before; nothing when it is dimmed already.
 void dimMonitorAt(int x, int y);
 void dimPrimaryMonitor();
-// True when the virtual screen or the number of monitors differs from the last reading.
-bool displayLayoutChanged();
+// How the monitors now differ from the last reading.
+LayoutChange displayLayoutChanged();
 // The monitors changed: a new surface, the overlay over all of them, the dimming on the
-// cursor's monitor. Presents nothing.
-void followDisplayChange();
+// cursor's monitor. Presents nothing. False, with nothing changed, when there is no surface
+// of the new size.
+bool followDisplayChange();
+// A scale changed (WM_DPICHANGED, or the check saw it): when the monitors kept their
+// places, the new scales are taken and the mask follows the dimmed monitor's. Returns what
+// changed; a change of place is left to followDisplayChange.
+LayoutChange followScaleChange();
 void fillOverlay();
 // Presents the surface; a test puts its own here to see what is handed over.
 using PresentFunction = BOOL(WINAPI*)(HWND, const UPDATELAYEREDWINDOWINFO*);
@@ -52,4 +57,7 @@ extern PresentFunction presentFunction;
 // monitor. After a move only the restored and the stamped rectangles are presented as
 // changed; after a fill, a highlight or a monitor switch the whole surface.
 void drawOverlay(HWND window, int x, int y, int highlight, int width, int height);
+// The spotlight centred on the point (relative to the virtual screen's corner): the
+// monitor under it is dimmed and its mask scaled first, then the stamp centred.
+void drawSpotlightAt(HWND window, int x, int y);
 void drawPreview();

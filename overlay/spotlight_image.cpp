@@ -1,34 +1,13 @@
 #include "overlay/spotlight_image.h"
 
-#include "overlay/monitors.h"
 #include "overlay/spotlight_choice.h"
 #include "settings/platform.h"
 #include "settings/settings_file.h"
 
 #include <cstdio>
-#include <vector>
 
 SpotlightImage spotlightImage;
-unsigned spotlightChanges;
-
-// Scaled once per image and DPI, never per move.
-static int maskDpi = kBaseDpi;
-static std::vector<uint8_t> scaledMaskBits;
-static MaskImage scaledMask;
-
-static MaskImage fileMask()
-{
-    return {spotlightImage.bits, spotlightImage.width, spotlightImage.height, spotlightImage.stride};
-}
-
-void scaleSpotlightFor(int dpi)
-{
-    if (dpi == maskDpi)
-        return;
-    maskDpi = dpi;
-    ++spotlightChanges;
-    scaledMask = maskForDpi(fileMask(), maskDpi, scaledMaskBits);
-}
+ScaledMask spotlightScaling;
 
 // answeredSize is what GetObjectA returned: a plain device bitmap answers with a BITMAP
 // only, and its rows are not ours to read.
@@ -63,8 +42,7 @@ void loadSpotlightImage()
     if (spotlightImage.bitmap)
         DeleteObject(spotlightImage.bitmap);
     spotlightImage = {};
-    scaledMask = {};
-    ++spotlightChanges;
+    replaceMaskFile(spotlightScaling, {});
 
     char path[kSpotlightPathSize];
     if (!buildSpotlightPath(programDir, currentSpotlightSettings(), path, sizeof path) ||
@@ -88,10 +66,6 @@ void loadSpotlightImage()
     spotlightImage.height = int16_t(info.height);
     spotlightImage.stride = int16_t(info.stride);
     spotlightImage.bits = static_cast<const uint8_t*>(section.dsBm.bmBits);
-    scaledMask = maskForDpi(fileMask(), maskDpi, scaledMaskBits);
-}
-
-MaskImage spotlightMask()
-{
-    return scaledMask;
+    replaceMaskFile(spotlightScaling, {spotlightImage.bits, spotlightImage.width, spotlightImage.height,
+                                       spotlightImage.stride});
 }

@@ -1,6 +1,6 @@
 // The spotlight mask bitmap chosen by shape, size and blur, loaded from beside the exe.
 #pragma once
-#include "overlay/surface.h"
+#include "overlay/monitors.h"
 
 #include <windows.h>
 
@@ -13,12 +13,12 @@ struct SpotlightImage {
 };
 
 extern SpotlightImage spotlightImage;
-// Counts every change of the mask (a load, a rescale), so prepared copies know when to
-// prepare again.
-extern unsigned spotlightChanges;
+// The loaded image's mask, scaled for the dimmed monitor.
+extern ScaledMask spotlightScaling;
 
 void loadSpotlightImage();
 // The mask as stamped: scaled for the dimmed monitor's DPI.
-MaskImage spotlightMask();
-// Rescales the mask when the DPI differs from the one it was scaled for.
-void scaleSpotlightFor(int dpi);
+inline MaskImage spotlightMask()
+{
+    return spotlightScaling.stamped;
+}

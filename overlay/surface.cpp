@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <new>
 
 namespace {
 
@@ -79,23 +80,28 @@ PreparedStamp prepareStamp(const MaskImage& mask, int opacity)
     for (int v = 1; v < 256; ++v)
         alphaFor[v] = dimPixel(std::min(255 - v, opacity));
 
-    stamp.pixels.resize(size_t(mask.width) * size_t(mask.height));
-    stamp.rowRuns.reserve(size_t(mask.height) + 1);
-    for (int i = 0; i < mask.height; ++i) {
-        stamp.rowRuns.push_back(stamp.runs.size() / 2);
-        const uint8_t* maskRow = mask.bits + size_t(i) * size_t(mask.stride);
-        bool inRun = false;
-        for (int j = 0; j < mask.width; ++j) {
-            uint8_t v = maskRow[3 * j];
-            stamp.pixels[size_t(i) * size_t(mask.width) + size_t(j)] = alphaFor[v];
-            if ((v != 0) != inRun)
-                stamp.runs.push_back(j);
-            inRun = v != 0;
+    // A large image in the 32-bit build may not find the memory: it stamps nothing then.
+    try {
+        stamp.pixels.resize(size_t(mask.width) * size_t(mask.height));
+        stamp.rowRuns.reserve(size_t(mask.height) + 1);
+        for (int i = 0; i < mask.height; ++i) {
+            stamp.rowRuns.push_back(stamp.runs.size() / 2);
+            const uint8_t* maskRow = mask.bits + size_t(i) * size_t(mask.stride);
+            bool inRun = false;
+            for (int j = 0; j < mask.width; ++j) {
+                uint8_t v = maskRow[3 * j];
+                stamp.pixels[size_t(i) * size_t(mask.width) + size_t(j)] = alphaFor[v];
+                if ((v != 0) != inRun)
+                    stamp.runs.push_back(j);
+                inRun = v != 0;
+            }
+            if (inRun)
+                stamp.runs.push_back(mask.width);
         }
-        if (inRun)
-            stamp.runs.push_back(mask.width);
+        stamp.rowRuns.push_back(stamp.runs.size() / 2);
+    } catch (const std::bad_alloc&) {
+        return {mask.width, mask.height, {}, {}, {}};
     }
-    stamp.rowRuns.push_back(stamp.runs.size() / 2);
     return stamp;
 }
 
@@ -161,7 +167,7 @@ void drawStamp(SurfacePixels surface, const PreparedStamp& stamp, StampPos& last
     // Restore with the current image's size, not the size stamped last time: a highlight
     // larger than the image leaves its remainder lit until the next fill.
     Area restored;
-    if ((lastStamp.x != 0 || lastStamp.y != 0) && usable(surface))
+    if (lastStamp.placed && usable(surface))
         restored = clippedArea(surface, lastStamp.x, lastStamp.y, stamp.width, stamp.height);
     if (highlight == 1) {
         fillRect(surface, restored.left, restored.begin, restored.right - restored.left,
@@ -170,5 +176,5 @@ void drawStamp(SurfacePixels surface, const PreparedStamp& stamp, StampPos& last
     } else if (usable(surface)) {
         restoreAndStamp(surface, stamp, restored, x, y, dimPixel(opacity));
     }
-    lastStamp = {x, y};
+    lastStamp = {x, y, true};
 }

@@ -25,9 +25,12 @@ struct MaskImage {
     int stride;
 };
 
+// Where the last stamp went, and whether it is still on the surface: any corner is a real
+// place, (0, 0) included. A fill or a new surface takes the stamp away.
 struct StampPos {
     int x;
     int y;
+    bool placed;
 };
 
 // Only the low 8 bits of the opacity reach the alpha byte, as a hand-edited opacity
@@ -45,8 +48,8 @@ void fillRect(SurfacePixels surface, int x, int y, int width, int height, uint32
 
 // The mask turned into surface pixels for one opacity, with each row's runs of non-zero
 // mask values, so that a move only copies runs. Prepared when the image or the opacity
-// changes, never per move. An unusable mask keeps its size (the restore still covers
-// it) but has no rows to stamp.
+// changes, never per move. An unusable mask, or one whose rows cannot be allocated, keeps
+// its size (the restore still covers it) but has no rows to stamp.
 struct PreparedStamp {
     int width = 0, height = 0;
     std::vector<uint32_t> pixels; // width per row, bottom row first
@@ -62,7 +65,7 @@ void stampMask(SurfacePixels surface, const MaskImage& mask, int x, int y, int o
 
 // One draw: puts the previous stamp's rectangle (with the current stamp's size) back to
 // the dim value, then stamps or, when highlight is exactly 1, clears the width x height
-// rectangle, and remembers (x, y). A previous position of (0, 0) stands for "nothing to
-// restore". Pixels the new stamp covers are written once.
+// rectangle, and remembers (x, y) as placed. Nothing is restored while no stamp is placed.
+// Pixels the new stamp covers are written once.
 void drawStamp(SurfacePixels surface, const PreparedStamp& stamp, StampPos& lastStamp, int x, int y,
                int highlight, int width, int height, int opacity);

@@ -84,7 +84,7 @@ TEST(Stamp, UnusableMasksWriteNothing)
 TEST(Draw, RestoresTheLastPlaceWithTheCurrentImageSize)
 {
     TestSurface surface(30, 20, dimPixel(175));
-    StampPos last = {0, 0};
+    StampPos last = {};
     drawStamp(surface.view, prepareStamp(TestMask(4, 4, 255).image(), 175), last, 5, 5, 0, 0, 0, 175);
     drawStamp(surface.view, prepareStamp(TestMask(2, 2, 255).image(), 175), last, 12, 12, 0, 0, 0, 175);
     EXPECT_TRUE(surface.pixels[5 * 30 + 5] == dimPixel(175) && surface.pixels[7 * 30 + 7] == 0);
@@ -92,22 +92,22 @@ TEST(Draw, RestoresTheLastPlaceWithTheCurrentImageSize)
 }
 
 // A move writes each pixel once, yet gives what restoring and then stamping gave, also
-// where the mask's zeros leave the old stamp or the dim value.
+// where the mask's zeros leave the old stamp or the dim value; a stamp at the corner too.
 TEST(Draw, MoveEqualsRestoreThenStamp)
 {
     TestMask mask(9, 7, 200);
     for (int i = 0; i < 63; i += 4)
         mask.bits[size_t(i / 9 * mask.stride + i % 9 * 3)] = 0;
-    const StampPos moves[][2] = {{{6, 5}, {7, 5}},   {{6, 5}, {3, 8}},   {{6, 5}, {6, 1}},
-                                 {{6, 5}, {20, 12}}, {{-4, 2}, {-2, 1}}, {{0, 0}, {4, 4}}};
+    const int moves[][4] = {{6, 5, 7, 5},   {6, 5, 3, 8},   {6, 5, 6, 1},
+                            {6, 5, 20, 12}, {-4, 2, -2, 1}, {0, 0, 4, 4}}; // from x, y to x, y
     for (auto move : moves) {
         TestSurface drawn(26, 18, 0), expected(26, 18, 0);
         for (TestSurface* surface : {&drawn, &expected})
-            stampMask(surface->view, mask.image(), move[0].x, move[0].y, 175);
-        StampPos last = move[0];
-        drawStamp(drawn.view, prepareStamp(mask.image(), 175), last, move[1].x, move[1].y, 0, 0, 0, 175);
-        fillRect(expected.view, move[0].x, move[0].y, move[0].x || move[0].y ? 9 : 0, 7, dimPixel(175));
-        stampMask(expected.view, mask.image(), move[1].x, move[1].y, 175);
-        EXPECT_TRUE(drawn.pixels == expected.pixels) << move[1].x << "," << move[1].y;
+            stampMask(surface->view, mask.image(), move[0], move[1], 175);
+        StampPos last = {move[0], move[1], true};
+        drawStamp(drawn.view, prepareStamp(mask.image(), 175), last, move[2], move[3], 0, 0, 0, 175);
+        fillRect(expected.view, move[0], move[1], 9, 7, dimPixel(175));
+        stampMask(expected.view, mask.image(), move[2], move[3], 175);
+        EXPECT_TRUE(drawn.pixels == expected.pixels) << move[2] << "," << move[3];
     }
 }

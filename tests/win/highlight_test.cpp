@@ -11,8 +11,9 @@
 #include <windows.h>
 
 // A press anywhere on the overlay, the caption band at the top included, reaches the
-// window procedure without activating the overlay, and ends the highlight.
-TEST(Highlight, PressOnTheOverlayEndsItWithoutActivation)
+// window procedure without activating the overlay, and ends the highlight; a display
+// change ends a sweep.
+TEST(Highlight, PressEndsItWithoutActivationAndADisplayChangeEndsTheSweep)
 {
     ensureShellWindows();
     setDefaultValues();
@@ -27,6 +28,12 @@ TEST(Highlight, PressOnTheOverlayEndsItWithoutActivation)
     SendMessageA(overlayWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 2));
     EXPECT_TRUE(highlightActive == 0 && !IsWindowVisible(overlayWindow));
     EXPECT_EQ(overlayPixels[(screenHeight() - 121) * screenWidth() + 120] >> 24, 175u) << "dimmed again";
+
+    // A display change ends a sweep in progress: its corners belong to the old virtual screen.
+    highPrev = 1;
+    ShowWindow(outlineWindow, SW_SHOWNA);
+    SendMessageA(overlayWindow, WM_DISPLAYCHANGE, 0, 0);
+    EXPECT_TRUE(highPrev == 0 && !IsWindowVisible(outlineWindow));
 }
 
 static RECT presented;
@@ -37,8 +44,8 @@ static BOOL WINAPI recordPresent(HWND, const UPDATELAYEREDWINDOWINFO* info)
 }
 
 // After a fill the whole surface changed; after a move, the union of the old and the new
-// stamp, counted from the overlay's top-left corner.
-TEST(Present, AMoveHandsOverTheUnionOfBothPlaces)
+// stamp, counted from the overlay's top-left corner. The mask follows a scale change.
+TEST(Present, AMoveHandsOverTheUnionOfBothPlacesAndTheMaskFollowsTheScale)
 {
     ensureShellWindows();
     setDefaultValues();
@@ -54,4 +61,12 @@ TEST(Present, AMoveHandsOverTheUnionOfBothPlaces)
     drawOverlay(overlayWindow, 130, 190, 0, 0, 0);
     EXPECT_TRUE(spotlightMask().width > 0 && EqualRect(&presented, &moved));
     presentFunction = UpdateLayeredWindowIndirect;
+
+    // A new scale alone, with no display change, reaches the mask of the dimmed monitor.
+    const int dpi = monitorLayout.dpi[activeMonitor], width = spotlightMask().width;
+    monitorLayout.dpi[activeMonitor] = 2 * dpi; // as read before the change
+    scaleMaskFor(spotlightScaling, monitorLayout, activeMonitor);
+    const int scaled = spotlightMask().width;
+    SendMessageA(overlayWindow, WM_DPICHANGED, 0, 0);
+    EXPECT_TRUE(scaled != width && monitorLayout.dpi[activeMonitor] == dpi && spotlightMask().width == width);
 }
