@@ -6,21 +6,21 @@
 
 #include <windows.h>
 
-#include <cstring>
+#include <cwchar>
 
-static constexpr char kRunKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Run\\";
-static constexpr char kRunValueName[] = "Orbiqa";
+static constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run\\";
+static constexpr wchar_t kRunValueName[] = L"Orbiqa";
 
-static bool setRunValue(HKEY root, const char* command)
+static bool setRunValue(HKEY root, const wchar_t* command)
 {
     HKEY runKey;
-    LONG opened = root == HKEY_LOCAL_MACHINE ? RegOpenKeyExA(root, kRunKey, 0, KEY_ALL_ACCESS, &runKey)
-                                             : RegCreateKeyExA(root, kRunKey, 0, nullptr, 0, KEY_SET_VALUE,
+    LONG opened = root == HKEY_LOCAL_MACHINE ? RegOpenKeyExW(root, kRunKey, 0, KEY_ALL_ACCESS, &runKey)
+                                             : RegCreateKeyExW(root, kRunKey, 0, nullptr, 0, KEY_SET_VALUE,
                                                                nullptr, &runKey, nullptr);
     if (opened != ERROR_SUCCESS)
         return false;
-    LONG set = RegSetValueExA(runKey, kRunValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(command),
-                              DWORD(strlen(command) + 1));
+    LONG set = RegSetValueExW(runKey, kRunValueName, 0, REG_SZ, reinterpret_cast<const BYTE*>(command),
+                              DWORD((wcslen(command) + 1) * sizeof *command));
     RegCloseKey(runKey);
     return set == ERROR_SUCCESS;
 }
@@ -28,9 +28,9 @@ static bool setRunValue(HKEY root, const char* command)
 static void deleteRunValue(HKEY root)
 {
     HKEY runKey;
-    if (RegOpenKeyExA(root, kRunKey, 0, KEY_SET_VALUE, &runKey) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, kRunKey, 0, KEY_SET_VALUE, &runKey) != ERROR_SUCCESS)
         return;
-    RegDeleteValueA(runKey, kRunValueName);
+    RegDeleteValueW(runKey, kRunValueName);
     RegCloseKey(runKey);
 }
 
@@ -40,8 +40,8 @@ void updateStartupEntry()
     // user does not have under UAC; the user's own Run key then starts it just the same.
     // Only one of the two holds the value, or the program would start twice at log-on.
     if (isOptionOn(runAtStartup)) {
-        char command[kStartupCommandSize];
-        if (!buildStartupCommand(programDir, command, sizeof command))
+        wchar_t command[kStartupCommandSize];
+        if (!buildStartupCommand(programDir, command, kStartupCommandSize))
             return;
         if (setRunValue(HKEY_LOCAL_MACHINE, command))
             deleteRunValue(HKEY_CURRENT_USER);

@@ -42,7 +42,7 @@ TEST(Present, AMoveHandsOverTheUnionOfBothPlaces)
 {
     ensureShellWindows();
     setDefaultValues();
-    snprintf(programDir, sizeof programDir, "%s", ORBIQA_DIST_DIR);
+    joinBounded(programDir, kPathBufferSize, {kDistDir});
     loadSpotlightImage();
     presentFunction = recordPresent;
     fillOverlay();

@@ -48,7 +48,7 @@ class OptionsWindow : public testing::Test {
     {
         UnregisterHotKey(overlayWindow, kSpotlightHotKeyId);
         UnregisterHotKey(overlayWindow, kHighlightHotKeyId);
-        DeleteFileA(fileOptions);
+        DeleteFileW(fileOptions);
         settleWindows();
     }
     // Runs what showing, hiding and posted clicks left queued.

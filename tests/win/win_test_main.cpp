@@ -24,6 +24,7 @@ int main(int argc, char** argv)
 {
     messageBoxFunction = answerMessageBox;
     appInstance = GetModuleHandleA(nullptr);
+    CreateDirectoryW(kForeignFolder, nullptr);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
