@@ -27,10 +27,11 @@ std::wstring runValueIn(HKEY root)
 
 } // namespace
 
-// Writable, the machine-wide key holds the value; refused (pointed at an empty key, where
-// the Run key cannot be opened), the user's key does. Never both, and off clears both. The
-// value names the program in its folder, whatever the folder's language.
-TEST(StartSafety, TheRunValueGoesWhereTheUserMayWriteIt)
+// The Run value names the program in its folder, whatever the folder's language. As
+// administrator the machine-wide key holds it, as a user the user's own key, and never
+// both: once the machine-wide value starts this program, a user's start writes nothing
+// of its own. Off as a user leaves the machine-wide value, and says that it does.
+TEST(StartSafety, TheRunValueGoesWhereTheUserMayWriteItNeverTwice)
 {
     // The program learns its folder from its module's file name.
     const std::wstring exe = std::wstring(kForeignFolder) + L"\\Orbiqa.exe", command = L"\"" + exe + L"\"";
@@ -39,28 +40,34 @@ TEST(StartSafety, TheRunValueGoesWhereTheUserMayWriteIt)
     initPaths();
     FreeLibrary(appInstance);
     appInstance = GetModuleHandleW(nullptr);
-    HKEY noMachineRun, scratchUser;
-    RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\OrbiqaTest\\Machine", 0, nullptr, 0, KEY_ALL_ACCESS,
-                    nullptr, &noMachineRun, nullptr);
-    RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\OrbiqaTest\\User", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                    &scratchUser, nullptr);
-    ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, scratchUser), ERROR_SUCCESS);
-    for (bool machineWritable : {true, false}) {
-        if (!machineWritable)
-            RegOverridePredefKey(HKEY_LOCAL_MACHINE, noMachineRun);
-        optionValues[runAtStartup] = 1;
-        updateStartupEntry();
-        EXPECT_EQ(runValueIn(HKEY_LOCAL_MACHINE), machineWritable ? command : L"");
-        EXPECT_EQ(runValueIn(HKEY_CURRENT_USER), machineWritable ? L"" : command);
-        optionValues[runAtStartup] = 2;
-        updateStartupEntry();
-        EXPECT_EQ(runValueIn(HKEY_LOCAL_MACHINE) + runValueIn(HKEY_CURRENT_USER), L"");
+    using R = StartupEntryResult;
+    struct {
+        bool admin;
+        int16_t on;
+        std::wstring machineBefore; // empty: as the step before left it
+        std::wstring machine, user;
+        R result;
+    } steps[] = {
+        {true, 2, L"", L"", L"", R::done},
+        {false, 1, L"", L"", command, R::done},
+        {true, 1, L"", command, L"", R::done}, // the user's value goes
+        {false, 1, L"", command, L"", R::done},
+        {false, 1, L"\"c" + command.substr(2), L"\"c" + command.substr(2), L"", R::done}, // "C:" as "c:"
+        {false, 2, L"", L"\"c" + command.substr(2), L"", R::machineValueKept},
+        {false, 1, L"C:\\Old\\Orbiqa.exe", L"C:\\Old\\Orbiqa.exe", command, R::done},
+        {true, 2, L"", L"", L"", R::done},
+    };
+    for (const auto& step : steps) {
+        if (!step.machineBefore.empty())
+            RegSetKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"Orbiqa", REG_SZ, step.machineBefore.c_str(),
+                            DWORD((step.machineBefore.size() + 1) * sizeof(wchar_t)));
+        registryOpenFunction = step.admin ? RegOpenKeyExW : openKeyAsUser;
+        optionValues[runAtStartup] = step.on;
+        EXPECT_EQ(updateStartupEntry(), step.result) << &step - steps;
+        EXPECT_EQ(runValueIn(HKEY_LOCAL_MACHINE), step.machine) << &step - steps;
+        EXPECT_EQ(runValueIn(HKEY_CURRENT_USER), step.user) << &step - steps;
     }
-    RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
-    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-    RegCloseKey(noMachineRun);
-    RegCloseKey(scratchUser);
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OrbiqaTest");
+    registryOpenFunction = RegOpenKeyExW;
 }
 
 // A running copy is known by its named object alone: a window that merely bears the

@@ -14,6 +14,13 @@ void ensureShellWindows()
     initCommonControls();
 }
 
+LONG WINAPI openKeyAsUser(HKEY root, LPCWSTR key, DWORD options, REGSAM access, PHKEY opened)
+{
+    if (root == HKEY_LOCAL_MACHINE && (access & (KEY_SET_VALUE | KEY_CREATE_SUB_KEY)))
+        return ERROR_ACCESS_DENIED;
+    return RegOpenKeyExW(root, key, options, access, opened);
+}
+
 static int WINAPI answerMessageBox(HWND, LPCSTR, LPCSTR, UINT)
 {
     ++messagesShown;

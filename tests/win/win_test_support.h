@@ -1,5 +1,7 @@
 // Shared by the Windows tests; ORBIQA_DIST_DIR is the packaged program's folder.
 #pragma once
+#include <windows.h>
+
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -15,6 +17,9 @@ extern int messagesShown;
 // Creates the class, the two layered windows and the surface once, hidden, for tests
 // that need real windows.
 void ensureShellWindows();
+
+// Opens keys as a user without administrator rights may: the machine-wide ones to read only.
+LONG WINAPI openKeyAsUser(HKEY root, LPCWSTR key, DWORD options, REGSAM access, PHKEY opened);
 
 inline std::string readFile(const wchar_t* path)
 {
