@@ -138,6 +138,7 @@ bool startOrbiqa(HINSTANCE instance, int showCommand)
     bool settingsRead = loadOptions();
     fillDialog();
     // After the settings and programDir are known, so the Run value holds the real path.
+    // An "off" that cannot take effect is said only on OK: a start at log-on shows no box.
     if (settingsRead)
         updateStartupEntry();
     registerShortcuts();

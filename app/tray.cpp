@@ -77,10 +77,10 @@ void removeTrayIcon()
 
 void initTray()
 {
-    char iconPath[kTrayIconPathSize];
+    wchar_t iconPath[kTrayIconPathSize];
     trayIcon = nullptr;
-    if (buildTrayIconPath(programDir, iconPath, sizeof iconPath))
-        trayIcon = HICON(LoadImageA(appInstance, iconPath, IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
+    if (buildTrayIconPath(programDir, iconPath, kTrayIconPathSize))
+        trayIcon = HICON(LoadImageW(appInstance, iconPath, IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
     // An entry without an image is an invisible slot, the only way in lost: the program's
     // own icon stands in for a missing or unreadable file.
     if (!trayIcon)

@@ -2,7 +2,7 @@
 
 #include "settings/paths.h"
 
-bool buildTrayIconPath(const char* programDir, char* path, size_t size)
+bool buildTrayIconPath(const wchar_t* programDir, wchar_t* path, size_t size)
 {
-    return joinInProgramDir(path, size, programDir, {"\\orbiqaIco.ICO"});
+    return joinInProgramDir(path, size, programDir, {L"\\orbiqaIco.ICO"});
 }

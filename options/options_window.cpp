@@ -157,7 +157,12 @@ static void applyOptions()
     saveOptions();
     loadSpotlightImage();
     hideOptions();
-    updateStartupEntry();
+    // Only here, where the user has just chosen: at start-up, perhaps at log-on before a
+    // presentation, nothing is said about it.
+    if (updateStartupEntry() == StartupEntryResult::machineValueKept)
+        showMessage("Windows will still start Orbiqa for every user until this option is turned off in "
+                    "Orbiqa run as administrator.",
+                    "Quorvel");
 }
 
 // Throws away every change since the window opened: the file is the truth again, and

@@ -5,10 +5,13 @@
 #include "settings/paths.h"
 
 #include <cstdint>
+#include <cstdio>
 
 namespace {
 
 constexpr int kNotChosen = -1;
+// Room for the longest file name the constants can make.
+constexpr size_t kSpotlightNameSize = 64;
 
 // The position of the first entry that is exactly 1.
 int firstOn(const int16_t* entries, int count)
@@ -43,7 +46,8 @@ SpotlightSettings currentSpotlightSettings()
             optionValues[sizeExtraLarge], optionValues[blurEnabled]};
 }
 
-bool buildSpotlightPath(const char* programDir, const SpotlightSettings& settings, char* path, size_t size)
+bool buildSpotlightPath(const wchar_t* programDir, const SpotlightSettings& settings, wchar_t* path,
+                        size_t size)
 {
     const int16_t shapes[kSpotlightShapeCount] = {settings.shapeCircle, settings.shapeRect,
                                                   settings.shapeThinRect};
@@ -54,11 +58,17 @@ bool buildSpotlightPath(const char* programDir, const SpotlightSettings& setting
     const char* blur = settings.blurEnabled == 1 ? kSpotlightBlurSuffix : "";
     // Without a shape or a size the name is only the folder's own with ".bmp": a file
     // that normally does not exist, so nothing loads.
+    char name[kSpotlightNameSize] = "";
     if (shapeIndex == kNotChosen || sizeIndex == kNotChosen)
-        return joinInProgramDir(path, size, programDir, {blur, kSpotlightExtension});
-    return joinInProgramDir(path, size, programDir,
-                            {"\\", kSpotlightNamePrefix, kSpotlightShapeNames[shapeIndex],
-                             kSpotlightSizeNames[sizeIndex], blur, kSpotlightExtension});
+        snprintf(name, sizeof name, "%s%s", blur, kSpotlightExtension);
+    else
+        snprintf(name, sizeof name, "\\%s%s%s%s%s", kSpotlightNamePrefix, kSpotlightShapeNames[shapeIndex],
+                 kSpotlightSizeNames[sizeIndex], blur, kSpotlightExtension);
+    // The file names are ASCII, so each character widens as it is.
+    wchar_t wideName[kSpotlightNameSize] = L"";
+    for (size_t i = 0; name[i] != '\0'; ++i)
+        wideName[i] = wchar_t(name[i]);
+    return joinInProgramDir(path, size, programDir, {wideName});
 }
 
 bool bmpRowsTopDown(const uint8_t* fileStart, size_t length)

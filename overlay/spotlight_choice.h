@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <cstdint>
 
-// The path buffer, terminator included.
+// The path buffer in characters, terminator included.
 constexpr size_t kSpotlightPathSize = 256;
 
 // The entries that pick the file; each counts only when it is exactly 1.
@@ -25,9 +25,10 @@ SpotlightSettings currentSpotlightSettings();
 // programDir + "\spotlight" + shape + size + "Blur" (when on) + ".bmp" into path: the
 // first shape that is on (circle, rectangle, thin rectangle), within it the first size
 // that is on (small to extra large). Without a shape or a size that is on, the name has
-// neither. A result that does not fit in size bytes, or an empty programDir, gives an
-// empty path and false: nothing is to be loaded then.
-bool buildSpotlightPath(const char* programDir, const SpotlightSettings& settings, char* path, size_t size);
+// neither. A result that does not fit in size characters, or an empty programDir, gives
+// an empty path and false: nothing is to be loaded then.
+bool buildSpotlightPath(const wchar_t* programDir, const SpotlightSettings& settings, wchar_t* path,
+                        size_t size);
 
 // The bytes of a bitmap file's headers that say how its rows are stored.
 constexpr size_t kBmpHeadersSize = 54;

@@ -25,11 +25,11 @@ static SpotlightBitmapInfo describeSection(const DIBSECTION& section, int answer
     return info;
 }
 
-static bool fileRowsTopDown(const char* path)
+static bool fileRowsTopDown(const wchar_t* path)
 {
     uint8_t headers[kBmpHeadersSize] = {};
     size_t length = 0;
-    if (FILE* file = fopen(path, "rb")) {
+    if (FILE* file = _wfopen(path, L"rb")) {
         length = fread(headers, 1, sizeof headers, file);
         fclose(file);
     }
@@ -44,12 +44,12 @@ void loadSpotlightImage()
     spotlightImage = {};
     replaceMaskFile(spotlightScaling, {});
 
-    char path[kSpotlightPathSize];
-    if (!buildSpotlightPath(programDir, currentSpotlightSettings(), path, sizeof path) ||
+    wchar_t path[kSpotlightPathSize];
+    if (!buildSpotlightPath(programDir, currentSpotlightSettings(), path, kSpotlightPathSize) ||
         fileRowsTopDown(path))
         return;
     HBITMAP bitmap =
-        HBITMAP(LoadImageA(appInstance, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
+        HBITMAP(LoadImageW(appInstance, path, IMAGE_BITMAP, 0, 0, LR_LOADFROMFILE | LR_CREATEDIBSECTION));
     if (!bitmap)
         return;
 

@@ -1,62 +1,63 @@
 #include "settings/paths.h"
 
-#include <cstring>
+#include <cwchar>
 
-bool appendBounded(char* buffer, size_t size, const char* text)
+bool appendBounded(wchar_t* buffer, size_t size, const wchar_t* text)
 {
-    size_t used = strnlen(buffer, size);
-    size_t extra = strlen(text);
+    size_t used = wcsnlen(buffer, size);
+    size_t extra = wcslen(text);
     if (used >= size || extra >= size - used)
         return false;
-    memcpy(buffer + used, text, extra + 1);
+    wmemcpy(buffer + used, text, extra + 1);
     return true;
 }
 
 // Clears buffer, then appends first (unless null) and every part; on failure buffer is
 // left empty.
-static bool joinAfter(char* buffer, size_t size, const char* first, std::initializer_list<const char*> parts)
+static bool joinAfter(wchar_t* buffer, size_t size, const wchar_t* first,
+                      std::initializer_list<const wchar_t*> parts)
 {
     if (size == 0)
         return false;
-    buffer[0] = '\0';
+    buffer[0] = L'\0';
     bool fits = !first || appendBounded(buffer, size, first);
-    for (const char* part : parts)
+    for (const wchar_t* part : parts)
         fits = fits && appendBounded(buffer, size, part);
     if (!fits)
-        buffer[0] = '\0';
+        buffer[0] = L'\0';
     return fits;
 }
 
-bool joinBounded(char* buffer, size_t size, std::initializer_list<const char*> parts)
+bool joinBounded(wchar_t* buffer, size_t size, std::initializer_list<const wchar_t*> parts)
 {
     return joinAfter(buffer, size, nullptr, parts);
 }
 
-bool joinInProgramDir(char* buffer, size_t size, const char* programDir,
-                      std::initializer_list<const char*> fileName)
+bool joinInProgramDir(wchar_t* buffer, size_t size, const wchar_t* programDir,
+                      std::initializer_list<const wchar_t*> fileName)
 {
-    if (programDir[0] == '\0') {
+    if (programDir[0] == L'\0') {
         joinBounded(buffer, size, {});
         return false;
     }
     return joinAfter(buffer, size, programDir, fileName);
 }
 
-bool buildSaveTempPath(const char* fileOptions, char* tempPath, size_t size)
+bool buildSaveTempPath(const wchar_t* fileOptions, wchar_t* tempPath, size_t size)
 {
-    return joinBounded(tempPath, size, {fileOptions, ".new"});
+    return joinBounded(tempPath, size, {fileOptions, L".new"});
 }
 
-bool buildSettingsPaths(const char* appDataDir, char* settingsDir, char* fileOptions)
+bool buildSettingsPaths(const wchar_t* appDataDir, wchar_t* settingsDir, wchar_t* fileOptions)
 {
-    char tempPath[kPathBufferSize];
-    bool fits = appDataDir[0] != '\0' &&
-                joinBounded(settingsDir, kPathBufferSize, {appDataDir, "\\Orbiqa\\"}) &&
-                joinBounded(fileOptions, kPathBufferSize, {settingsDir, "Settings.dat"}) &&
-                buildSaveTempPath(fileOptions, tempPath, sizeof tempPath);
+    wchar_t tempPath[kPathBufferSize];
+    bool fits = appDataDir[0] != L'\0' &&
+                joinBounded(settingsDir, kPathBufferSize, {appDataDir, L"\\Orbiqa\\"}) &&
+                joinBounded(fileOptions, kPathBufferSize, {settingsDir, L"Settings.dat"}) &&
+                buildSaveTempPath(fileOptions, tempPath, kPathBufferSize);
     if (!fits) {
-        settingsDir[0] = '\0';
-        fileOptions[0] = '\0';
+        settingsDir[0] = L'\0';
+        fileOptions[0] = L'\0';
     }
     return fits;
 }

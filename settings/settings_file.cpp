@@ -11,35 +11,35 @@
 
 #include <cstdio>
 
-char programDir[kPathBufferSize];
-char settingsDir[kPathBufferSize];
-char fileOptions[kPathBufferSize];
+wchar_t programDir[kPathBufferSize];
+wchar_t settingsDir[kPathBufferSize];
+wchar_t fileOptions[kPathBufferSize];
 
 static constexpr char kSettingsErrorCaption[] = "Tesselo Error";
 
 static void resolveProgramDir()
 {
-    char moduleName[kPathBufferSize] = "";
-    DWORD length = GetModuleFileNameA(appInstance, moduleName, sizeof moduleName);
+    wchar_t moduleName[kPathBufferSize] = L"";
+    DWORD length = GetModuleFileNameW(appInstance, moduleName, kPathBufferSize);
     // A name that filled the buffer was cut short: no folder rather than a wrong one.
-    if (length == 0 || length >= sizeof moduleName) {
-        programDir[0] = '\0';
+    if (length == 0 || length >= kPathBufferSize) {
+        programDir[0] = L'\0';
         return;
     }
-    DWORD longLength = GetLongPathNameA(moduleName, programDir, sizeof programDir);
-    if (longLength == 0 || longLength >= sizeof programDir)
+    DWORD longLength = GetLongPathNameW(moduleName, programDir, kPathBufferSize);
+    if (longLength == 0 || longLength >= kPathBufferSize)
         memcpy(programDir, moduleName, sizeof programDir);
-    PathRemoveFileSpecA(programDir);
+    PathRemoveFileSpecW(programDir);
 }
 
 void initPaths()
 {
     resolveProgramDir();
 
-    char appData[MAX_PATH] = "";
-    if (FAILED(SHGetFolderPathA(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
+    wchar_t appData[MAX_PATH] = L"";
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
                                 appData)))
-        appData[0] = '\0';
+        appData[0] = L'\0';
     // A folder too long for the path buffers is refused: the program runs on with the
     // defaults and never reads or writes a settings file.
     if (!buildSettingsPaths(appData, settingsDir, fileOptions))
@@ -48,20 +48,20 @@ void initPaths()
     // Only a file that is not there makes a first run. One that exists but cannot be read
     // right now (held by another program, no permission) is the user's settings: it is
     // never written over with the defaults; the load that follows says it cannot read it.
-    if (GetFileAttributesA(fileOptions) != INVALID_FILE_ATTRIBUTES)
+    if (GetFileAttributesW(fileOptions) != INVALID_FILE_ATTRIBUTES)
         return;
     DWORD error = GetLastError();
     if (error != ERROR_FILE_NOT_FOUND && error != ERROR_PATH_NOT_FOUND)
         return;
     trace("First time opening tesselo");
-    CreateDirectoryA(settingsDir, nullptr);
+    CreateDirectoryW(settingsDir, nullptr);
     saveOptions();
 }
 
 // Writes the whole table into a new file and flushes it to the disk.
-static bool writeCompleteFile(const char* path)
+static bool writeCompleteFile(const wchar_t* path)
 {
-    FILE* file = fopen(path, "w");
+    FILE* file = _wfopen(path, L"w");
     if (!file)
         return false;
     bool written = writeSettings(file, optionValues);
@@ -76,16 +76,16 @@ void saveOptions()
     // The new file goes beside the old one and replaces it in one step, so a crash, a
     // power loss or a full disk in the middle of a save leaves the previous settings.
     // A settings file made read-only is left alone, as writing it in place never could.
-    char tempPath[kPathBufferSize];
-    DWORD attributes = GetFileAttributesA(fileOptions);
+    wchar_t tempPath[kPathBufferSize];
+    DWORD attributes = GetFileAttributesW(fileOptions);
     bool readOnly = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY);
     bool saved =
-        fileOptions[0] != '\0' && !readOnly && buildSaveTempPath(fileOptions, tempPath, sizeof tempPath);
+        fileOptions[0] != L'\0' && !readOnly && buildSaveTempPath(fileOptions, tempPath, kPathBufferSize);
     if (saved) {
         saved = writeCompleteFile(tempPath) &&
-                MoveFileExA(tempPath, fileOptions, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+                MoveFileExW(tempPath, fileOptions, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
         if (!saved)
-            DeleteFileA(tempPath);
+            DeleteFileW(tempPath);
     }
     if (!saved)
         showMessage("Could not write options file.", kSettingsErrorCaption);
@@ -94,9 +94,9 @@ void saveOptions()
 bool loadOptions()
 {
     // Refused paths: there is no file, and the table as it stands is what counts.
-    if (fileOptions[0] == '\0')
+    if (fileOptions[0] == L'\0')
         return true;
-    FILE* file = fopen(fileOptions, "r");
+    FILE* file = _wfopen(fileOptions, L"r");
     if (!file) {
         showMessage("fileOptions could not be found.", kSettingsErrorCaption);
         return false;

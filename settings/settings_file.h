@@ -2,9 +2,9 @@
 #pragma once
 #include "settings/paths.h"
 
-extern char programDir[kPathBufferSize];  // the executable's folder, no trailing backslash
-extern char settingsDir[kPathBufferSize]; // "<AppData>\Orbiqa\", empty when refused
-extern char fileOptions[kPathBufferSize]; // settingsDir + "Settings.dat", empty when refused
+extern wchar_t programDir[kPathBufferSize];  // the executable's folder, no trailing backslash
+extern wchar_t settingsDir[kPathBufferSize]; // "<AppData>\Orbiqa\", empty when refused
+extern wchar_t fileOptions[kPathBufferSize]; // settingsDir + "Settings.dat", empty when refused
 
 // Resolves the three paths and writes a first settings file when there is none.
 void initPaths();

@@ -1,12 +1,12 @@
 #include "settings/startup_command.h"
 
-#include <cstring>
+#include <cwchar>
 
-static constexpr char kProgramFileName[] = "\\Orbiqa.exe";
+static constexpr wchar_t kProgramFileName[] = L"\\Orbiqa.exe";
 
-bool buildStartupCommand(const char* programDir, char* command, size_t size)
+bool buildStartupCommand(const wchar_t* programDir, wchar_t* command, size_t size)
 {
-    if (strpbrk(programDir, " \t") == nullptr)
+    if (wcspbrk(programDir, L" \t") == nullptr)
         return joinInProgramDir(command, size, programDir, {kProgramFileName});
-    return joinBounded(command, size, {"\"", programDir, kProgramFileName, "\""});
+    return joinBounded(command, size, {L"\"", programDir, kProgramFileName, L"\""});
 }

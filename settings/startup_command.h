@@ -5,7 +5,7 @@
 
 #include <cstddef>
 
-// Room for the longest folder, the file name and a pair of quotation marks.
+// Room, in characters, for the longest folder, the file name and a pair of quotation marks.
 constexpr size_t kStartupCommandSize = kPathBufferSize + 16;
 
 // Builds programDir followed by "\Orbiqa.exe" into command. A folder with a space (or a
@@ -13,5 +13,5 @@ constexpr size_t kStartupCommandSize = kPathBufferSize + 16;
 // first blank, so "C:\Program Files\X\Orbiqa.exe" could start C:\Program.exe instead.
 // A folder without blanks is stored bare. Refuses (false, command empty) an empty
 // folder, which would name a file in the root of some drive, and a command that does
-// not fit in size bytes.
-bool buildStartupCommand(const char* programDir, char* command, size_t size);
+// not fit in size characters.
+bool buildStartupCommand(const wchar_t* programDir, wchar_t* command, size_t size);

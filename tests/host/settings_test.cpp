@@ -9,6 +9,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <cwchar>
 #include <string>
 
 namespace {
@@ -61,39 +62,39 @@ TEST(SettingsLoad, IgnoresWhatItCannotPlace)
 // past it, and never from an empty folder, which would name a file in a drive's root.
 TEST(Paths, EveryJoinFitsItsBufferOrIsRefusedWhole)
 {
-    using Build = bool (*)(const char* dir, char* out, size_t size);
+    using Build = bool (*)(const wchar_t* dir, wchar_t* out, size_t size);
     struct {
         const char* what;
         Build build;
         size_t size;
-        const char* added;
-        size_t slack;   // bytes that must also fit beyond the result
+        const wchar_t* added;
+        size_t slack;   // characters that must also fit beyond the result
         bool fromEmpty; // only an empty folder is refused, not an empty file name
     } cases[] = {
-        {"tray icon", buildTrayIconPath, kTrayIconPathSize, "\\orbiqaIco.ICO", 0, false},
+        {"tray icon", buildTrayIconPath, kTrayIconPathSize, L"\\orbiqaIco.ICO", 0, false},
         {"spotlight",
-         [](const char* dir, char* out, size_t size) {
+         [](const wchar_t* dir, wchar_t* out, size_t size) {
              return buildSpotlightPath(dir, {1, 0, 0, 0, 0, 1, 0, 0}, out, size);
          },
-         kSpotlightPathSize, "\\spotlightCircleLarge.bmp", 0, false},
-        {"run command", buildStartupCommand, kStartupCommandSize, "\\Orbiqa.exe", 0, false},
-        {"save file", buildSaveTempPath, kPathBufferSize, ".new", 0, true},
+         kSpotlightPathSize, L"\\spotlightCircleLarge.bmp", 0, false},
+        {"run command", buildStartupCommand, kStartupCommandSize, L"\\Orbiqa.exe", 0, false},
+        {"save file", buildSaveTempPath, kPathBufferSize, L".new", 0, true},
         {"settings file",
-         [](const char* dir, char* out, size_t) {
-             char settingsDir[kPathBufferSize];
+         [](const wchar_t* dir, wchar_t* out, size_t) {
+             wchar_t settingsDir[kPathBufferSize];
              return buildSettingsPaths(dir, settingsDir, out);
          },
-         kPathBufferSize, "\\Orbiqa\\Settings.dat", strlen(".new"), false},
+         kPathBufferSize, L"\\Orbiqa\\Settings.dat", wcslen(L".new"), false},
     };
     for (auto c : cases) {
-        const size_t longest = c.size - 1 - strlen(c.added) - c.slack;
+        const size_t longest = c.size - 1 - wcslen(c.added) - c.slack;
         for (size_t length : {size_t(0), longest, longest + 1}) {
-            const std::string dir(length, 'd');
+            const std::wstring dir(length, L'd');
             const bool fits = length <= longest && (length > 0 || c.fromEmpty);
-            std::string buffer(c.size + 16, '#');
+            std::wstring buffer(c.size + 16, L'#');
             EXPECT_EQ(c.build(dir.c_str(), &buffer[0], c.size), fits) << c.what << " " << length;
-            EXPECT_EQ(std::string(buffer.c_str()), fits ? dir + c.added : "") << c.what << " " << length;
-            EXPECT_EQ(buffer.substr(c.size), std::string(16, '#')) << c.what << " written past the end";
+            EXPECT_EQ(std::wstring(buffer.c_str()), fits ? dir + c.added : L"") << c.what << " " << length;
+            EXPECT_EQ(buffer.substr(c.size), std::wstring(16, L'#')) << c.what << " written past the end";
         }
     }
 }

@@ -12,20 +12,20 @@ TEST(SpotlightChoice, PrecedenceAndBlurFromTheOptionTable)
                            sizeMedium,  sizeLarge, sizeExtraLarge, blurEnabled};
     struct {
         int16_t values[8];
-        const char* file;
+        const wchar_t* file;
     } cases[] = {
-        {{1, 1, 0, 0, 0, 1, 0, 2}, "\\spotlightCircleLarge.bmp"},
-        {{2, 1, 1, 0, 9999, 0, 1, 0}, "\\spotlightRectExtraLarge.bmp"},
-        {{0, 0, 1, 1, 0, 1, 0, 1}, "\\spotlightTRectSmallBlur.bmp"},
-        {{0, 0, 0, 0, 0, 1, 0, 0}, ".bmp"},     // no shape
-        {{1, 0, 0, 0, 0, 0, 0, 1}, "Blur.bmp"}, // no size
+        {{1, 1, 0, 0, 0, 1, 0, 2}, L"\\spotlightCircleLarge.bmp"},
+        {{2, 1, 1, 0, 9999, 0, 1, 0}, L"\\spotlightRectExtraLarge.bmp"},
+        {{0, 0, 1, 1, 0, 1, 0, 1}, L"\\spotlightTRectSmallBlur.bmp"},
+        {{0, 0, 0, 0, 0, 1, 0, 0}, L".bmp"},     // no shape
+        {{1, 0, 0, 0, 0, 0, 0, 1}, L"Blur.bmp"}, // no size
     };
     for (auto c : cases) {
         for (int i = 0; i < 8; ++i)
             optionValues[entries[i]] = c.values[i];
-        char path[kSpotlightPathSize];
-        const bool built = buildSpotlightPath("C:\\X", currentSpotlightSettings(), path, sizeof path);
-        EXPECT_EQ(built ? path : "", std::string("C:\\X") + c.file);
+        wchar_t path[kSpotlightPathSize];
+        const bool built = buildSpotlightPath(L"C:\\X", currentSpotlightSettings(), path, kSpotlightPathSize);
+        EXPECT_EQ(built ? path : L"", std::wstring(L"C:\\X") + c.file);
     }
     setDefaultValues();
 }

@@ -49,7 +49,7 @@ TEST(Present, AMoveHandsOverTheUnionOfBothPlacesAndTheMaskFollowsTheScale)
 {
     ensureShellWindows();
     setDefaultValues();
-    snprintf(programDir, sizeof programDir, "%s", ORBIQA_DIST_DIR);
+    joinBounded(programDir, kPathBufferSize, {kDistDir});
     loadSpotlightImage();
     presentFunction = recordPresent;
     fillOverlay();

@@ -7,30 +7,42 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-// A first run creates the folder and writes the defaults, which a later start leaves alone.
-// A save replaces the file whole; a read-only file, or a folder in the way of the new
-// file, keeps the old file and says so, and a file gone missing is reported and read as
-// nothing.
+// In an application-data folder named in any language, a first run creates the folder
+// and writes the defaults. A later start leaves the file alone, even one held by another
+// program without sharing: that is read as nothing (the user is told), kept byte for
+// byte, and the program runs on its defaults. A save replaces the file whole; a read-only
+// file, or a folder in the way of the new file, keeps the old file and says so, and a
+// file gone missing is reported and read as nothing.
 TEST(SettingsFile, IsWrittenOnceThenReplacedWholeOrKeptAndSaysSo)
 {
-    const auto removeFile = [] { DeleteFileA(fileOptions), RemoveDirectoryA(settingsDir); };
+    HKEY scratchUser;
+    RegCreateKeyW(HKEY_CURRENT_USER, L"Software\\OrbiqaTest", &scratchUser);
+    ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, scratchUser), ERROR_SUCCESS);
+    RegSetKeyValueW(HKEY_CURRENT_USER,
+                    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", L"AppData",
+                    REG_SZ, kForeignFolder, sizeof kForeignFolder);
+    const auto removeFile = [] { DeleteFileW(fileOptions), RemoveDirectoryW(settingsDir); };
     setDefaults();
     initPaths();
+    EXPECT_EQ(std::wstring(fileOptions), kForeignFolder + std::wstring(L"\\Orbiqa\\Settings.dat"));
     removeFile(); // a first run: the defaults, and no settings folder
     messagesShown = 0;
     initPaths();
     EXPECT_NE(readFile(fileOptions).find("2=175\r\n"), std::string::npos);
     writeFile(fileOptions, "2=50\r\n");
+    HANDLE held = CreateFileW(fileOptions, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
     initPaths();
-    EXPECT_EQ(readFile(fileOptions), "2=50\r\n");
+    EXPECT_FALSE(loadOptions());
+    CloseHandle(held);
+    EXPECT_TRUE(readFile(fileOptions) == "2=50\r\n" && messagesShown == 1 && optionValues[opacity] == 175);
     optionValues[opacity] = -1;
     optionValues[runAtStartup] = kNoValue;
 
-    const std::string tempPath = std::string(fileOptions) + ".new";
+    const std::wstring tempPath = std::wstring(fileOptions) + L".new";
     saveOptions();
     const std::string saved = readFile(fileOptions);
     EXPECT_TRUE(saved.find("0=0\r\n2=-1\r\n54=1\r\n") == 0 && saved.find("1009=") == std::string::npos &&
-                GetFileAttributesA(tempPath.c_str()) == INVALID_FILE_ATTRIBUTES)
+                GetFileAttributesW(tempPath.c_str()) == INVALID_FILE_ATTRIBUTES)
         << saved;
     setDefaults();
     loadOptionsIntoDialog();
@@ -40,19 +52,22 @@ TEST(SettingsFile, IsWrittenOnceThenReplacedWholeOrKeptAndSaysSo)
     optionValues[opacity] = 25;
     for (bool readOnly : {true, false}) {
         if (readOnly)
-            SetFileAttributesA(fileOptions, FILE_ATTRIBUTE_READONLY);
+            SetFileAttributesW(fileOptions, FILE_ATTRIBUTE_READONLY);
         else
-            EXPECT_TRUE(CreateDirectoryA(tempPath.c_str(), nullptr));
+            EXPECT_TRUE(CreateDirectoryW(tempPath.c_str(), nullptr));
         saveOptions();
-        SetFileAttributesA(fileOptions, FILE_ATTRIBUTE_NORMAL);
-        RemoveDirectoryA(tempPath.c_str());
+        SetFileAttributesW(fileOptions, FILE_ATTRIBUTE_NORMAL);
+        RemoveDirectoryW(tempPath.c_str());
         EXPECT_TRUE(readFile(fileOptions) == saved &&
-                    GetFileAttributesA(tempPath.c_str()) == INVALID_FILE_ATTRIBUTES)
+                    GetFileAttributesW(tempPath.c_str()) == INVALID_FILE_ATTRIBUTES)
             << readOnly;
     }
-    EXPECT_EQ(messagesShown, 2);
+    EXPECT_EQ(messagesShown, 3);
     removeFile();
     loadOptions();
-    EXPECT_TRUE(messagesShown == 3 && optionValues[opacity] == 25);
+    EXPECT_TRUE(messagesShown == 4 && optionValues[opacity] == 25);
     removeFile();
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    RegCloseKey(scratchUser);
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OrbiqaTest");
 }

@@ -7,9 +7,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
 // An uncompressed bitmap file whose pixels are all 0xFF; a negative height stores the
 // rows top-down.
@@ -26,13 +24,13 @@ static std::string bitmapFile(int width, int height, int bitsPerPixel)
            std::string(palette + pixelBytes, '\xFF');
 }
 
-// A file the stamp would misread loads as nothing, and the picture before it is deleted:
-// nothing is stamped, and nothing is read from a deleted bitmap.
+// A good file loads from a program folder named in any language. A file the stamp would
+// misread loads as nothing, and the picture before it is deleted: nothing is stamped, and
+// nothing is read from a deleted bitmap.
 TEST(SpotlightImage, FilesTheStampWouldMisreadLoadAsNothing)
 {
-    GetTempPathA(sizeof programDir, programDir);
-    programDir[strlen(programDir) - 1] = '\0'; // no trailing backslash, as the program's folder
-    const std::string file = std::string(programDir) + "\\spotlightCircleLarge.bmp";
+    joinBounded(programDir, kPathBufferSize, {kForeignFolder});
+    const std::wstring file = std::wstring(programDir) + L"\\spotlightCircleLarge.bmp";
     setDefaultValues();
     for (const std::string& bytes : {bitmapFile(33, 21, 8), bitmapFile(33, 21, 32), bitmapFile(33, -21, 24),
                                      std::string(200, 'x'), std::string()}) {
@@ -42,7 +40,7 @@ TEST(SpotlightImage, FilesTheStampWouldMisreadLoadAsNothing)
         EXPECT_TRUE(spotlightImage.bits && spotlightImage.height == 21 && spotlightImage.stride == 100);
 
         if (bytes.empty())
-            DeleteFileA(file.c_str());
+            DeleteFileW(file.c_str());
         else
             writeFile(file.c_str(), bytes);
         loadSpotlightImage();
@@ -51,7 +49,7 @@ TEST(SpotlightImage, FilesTheStampWouldMisreadLoadAsNothing)
             << bytes.size();
         EXPECT_EQ(GetObjectType(good), 0u) << bytes.size();
     }
-    DeleteFileA(file.c_str());
-    snprintf(programDir, sizeof programDir, "%s", ORBIQA_DIST_DIR);
+    DeleteFileW(file.c_str());
+    joinBounded(programDir, kPathBufferSize, {kDistDir});
     loadSpotlightImage();
 }

@@ -1,5 +1,5 @@
-// What keeps the user's settings, the way in through the tray and the start itself safe
-// when the world is not as expected.
+// What keeps the way in through the tray and the start itself safe when the world is not
+// as expected.
 #include "win_test_support.h"
 
 #include "app/app.h"
@@ -11,66 +11,63 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <cstdio>
 #include <string>
 
 namespace {
 
-std::string runValueIn(HKEY root)
+constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
+
+std::wstring runValueIn(HKEY root)
 {
-    char command[MAX_PATH] = "";
+    wchar_t command[MAX_PATH] = L"";
     DWORD size = sizeof command;
-    RegGetValueA(root, "Software\\Microsoft\\Windows\\CurrentVersion\\Run", "Orbiqa", RRF_RT_REG_SZ, nullptr,
-                 command, &size);
+    RegGetValueW(root, kRunKey, L"Orbiqa", RRF_RT_REG_SZ, nullptr, command, &size);
     return command;
 }
 
 } // namespace
 
-// Held by another program without sharing, the user's file is not a first run: it is read
-// as nothing (the user is told), kept byte for byte, and the program runs on its defaults.
-TEST(StartSafety, AFileThatCannotBeReadIsNeverWrittenOver)
+// The Run value names the program in its folder, whatever the folder's language. As
+// administrator the machine-wide key holds it, as a user the user's own key, and never
+// both: once the machine-wide value starts this program, a user's start writes nothing
+// of its own. Off as a user leaves the machine-wide value, and says that it does.
+TEST(StartSafety, TheRunValueGoesWhereTheUserMayWriteItNeverTwice)
 {
-    setDefaults();
+    // The program learns its folder from its module's file name.
+    const std::wstring exe = std::wstring(kForeignFolder) + L"\\Orbiqa.exe", command = L"\"" + exe + L"\"";
+    CopyFileW((std::wstring(kDistDir) + L"\\Orbiqa.exe").c_str(), exe.c_str(), FALSE);
+    appInstance = LoadLibraryExW(exe.c_str(), nullptr, DONT_RESOLVE_DLL_REFERENCES);
     initPaths();
-    writeFile(fileOptions, "2=100\r\n");
-    HANDLE held = CreateFileA(fileOptions, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    messagesShown = 0;
-    initPaths();
-    EXPECT_FALSE(loadOptions());
-    CloseHandle(held);
-    EXPECT_TRUE(readFile(fileOptions) == "2=100\r\n" && messagesShown == 1 && optionValues[opacity] == 175);
-    DeleteFileA(fileOptions);
-}
-
-// Writable, the machine-wide key holds the value; refused (pointed at an empty key, where
-// the Run key cannot be opened), the user's key does. Never both, and off clears both.
-TEST(StartSafety, TheRunValueGoesWhereTheUserMayWriteIt)
-{
-    HKEY noMachineRun, scratchUser;
-    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\OrbiqaTest\\Machine", 0, nullptr, 0, KEY_ALL_ACCESS,
-                    nullptr, &noMachineRun, nullptr);
-    RegCreateKeyExA(HKEY_CURRENT_USER, "Software\\OrbiqaTest\\User", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                    &scratchUser, nullptr);
-    ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, scratchUser), ERROR_SUCCESS);
-    snprintf(programDir, sizeof programDir, "C:\\Program Files\\X");
-    const std::string command = "\"C:\\Program Files\\X\\Orbiqa.exe\"";
-    for (bool machineWritable : {true, false}) {
-        if (!machineWritable)
-            RegOverridePredefKey(HKEY_LOCAL_MACHINE, noMachineRun);
-        optionValues[runAtStartup] = 1;
-        updateStartupEntry();
-        EXPECT_EQ(runValueIn(HKEY_LOCAL_MACHINE), machineWritable ? command : "");
-        EXPECT_EQ(runValueIn(HKEY_CURRENT_USER), machineWritable ? "" : command);
-        optionValues[runAtStartup] = 2;
-        updateStartupEntry();
-        EXPECT_EQ(runValueIn(HKEY_LOCAL_MACHINE) + runValueIn(HKEY_CURRENT_USER), "");
+    FreeLibrary(appInstance);
+    appInstance = GetModuleHandleW(nullptr);
+    using R = StartupEntryResult;
+    struct {
+        bool admin;
+        int16_t on;
+        std::wstring machineBefore; // empty: as the step before left it
+        std::wstring machine, user;
+        R result;
+    } steps[] = {
+        {true, 2, L"", L"", L"", R::done},
+        {false, 1, L"", L"", command, R::done},
+        {true, 1, L"", command, L"", R::done}, // the user's value goes
+        {false, 1, L"", command, L"", R::done},
+        {false, 1, L"\"c" + command.substr(2), L"\"c" + command.substr(2), L"", R::done}, // "C:" as "c:"
+        {false, 2, L"", L"\"c" + command.substr(2), L"", R::machineValueKept},
+        {false, 1, L"C:\\Old\\Orbiqa.exe", L"C:\\Old\\Orbiqa.exe", command, R::done},
+        {true, 2, L"", L"", L"", R::done},
+    };
+    for (const auto& step : steps) {
+        if (!step.machineBefore.empty())
+            RegSetKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"Orbiqa", REG_SZ, step.machineBefore.c_str(),
+                            DWORD((step.machineBefore.size() + 1) * sizeof(wchar_t)));
+        registryOpenFunction = step.admin ? RegOpenKeyExW : openKeyAsUser;
+        optionValues[runAtStartup] = step.on;
+        EXPECT_EQ(updateStartupEntry(), step.result) << &step - steps;
+        EXPECT_EQ(runValueIn(HKEY_LOCAL_MACHINE), step.machine) << &step - steps;
+        EXPECT_EQ(runValueIn(HKEY_CURRENT_USER), step.user) << &step - steps;
     }
-    RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
-    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-    RegCloseKey(noMachineRun);
-    RegCloseKey(scratchUser);
-    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\OrbiqaTest");
+    registryOpenFunction = RegOpenKeyExW;
 }
 
 // A running copy is known by its named object alone: a window that merely bears the

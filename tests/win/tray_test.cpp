@@ -28,7 +28,7 @@ TEST(Tray, IconReturnsWithTheShellAndADoubleClickOpensTheOptions)
 {
     static int optionsRequests = 0;
     ensureShellWindows();
-    snprintf(programDir, sizeof programDir, "%s", ORBIQA_DIST_DIR);
+    joinBounded(programDir, kPathBufferSize, {kDistDir});
     openOptionsFunction = [] { ++optionsRequests; };
     initTray();
     EXPECT_TRUE(trayIcon && trayIconPresent()) << programDir;
@@ -44,7 +44,7 @@ TEST(Tray, IconReturnsWithTheShellAndADoubleClickOpensTheOptions)
     openOptionsFunction = showOptions;
 
     // Without the icon file the program's own icon stands in: never an empty slot.
-    snprintf(programDir, sizeof programDir, "%s\\no-such-folder", ORBIQA_DIST_DIR);
+    joinBounded(programDir, kPathBufferSize, {kDistDir, L"\\no-such-folder"});
     initTray();
     EXPECT_TRUE(trayIcon && trayIconPresent());
     removeTrayIcon();

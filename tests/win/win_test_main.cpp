@@ -14,6 +14,13 @@ void ensureShellWindows()
     initCommonControls();
 }
 
+LONG WINAPI openKeyAsUser(HKEY root, LPCWSTR key, DWORD options, REGSAM access, PHKEY opened)
+{
+    if (root == HKEY_LOCAL_MACHINE && (access & (KEY_SET_VALUE | KEY_CREATE_SUB_KEY)))
+        return ERROR_ACCESS_DENIED;
+    return RegOpenKeyExW(root, key, options, access, opened);
+}
+
 static int WINAPI answerMessageBox(HWND, LPCSTR, LPCSTR, UINT)
 {
     ++messagesShown;
@@ -24,6 +31,7 @@ int main(int argc, char** argv)
 {
     messageBoxFunction = answerMessageBox;
     appInstance = GetModuleHandleA(nullptr);
+    CreateDirectoryW(kForeignFolder, nullptr);
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

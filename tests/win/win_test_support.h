@@ -1,8 +1,15 @@
 // Shared by the Windows tests; ORBIQA_DIST_DIR is the packaged program's folder.
 #pragma once
+#include <windows.h>
+
 #include <fstream>
 #include <iterator>
 #include <string>
+
+constexpr wchar_t kDistDir[] = L"" ORBIQA_DIST_DIR;
+// A folder whose name the ANSI functions turn into "?" (Wine's ANSI code page is 1252
+// here); the test program creates it.
+constexpr wchar_t kForeignFolder[] = L"C:\\Дарья Łódź 🎬";
 
 // Message boxes are answered by the test, not a user; this counts them.
 extern int messagesShown;
@@ -11,13 +18,16 @@ extern int messagesShown;
 // that need real windows.
 void ensureShellWindows();
 
-inline std::string readFile(const char* path)
+// Opens keys as a user without administrator rights may: the machine-wide ones to read only.
+LONG WINAPI openKeyAsUser(HKEY root, LPCWSTR key, DWORD options, REGSAM access, PHKEY opened);
+
+inline std::string readFile(const wchar_t* path)
 {
     std::ifstream file(path, std::ios::binary);
     return {std::istreambuf_iterator<char>(file), {}};
 }
 
-inline void writeFile(const char* path, const std::string& text)
+inline void writeFile(const wchar_t* path, const std::string& text)
 {
     std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
 }
