@@ -1,6 +1,5 @@
 #include "app/app.h"
 #include "app/tray.h"
-#include "input/highlight.h"
 #include "input/spotlight_timer.h"
 #include "options/options_window.h"
 
@@ -20,12 +19,10 @@ static void onDisplayChange()
     followDisplayChange();
     forgetCursor();
     abandonSweep();
-    if (isOptsVisible == 1) {
+    if (isOptsVisible == 1)
         drawPreview();
-    } else if (highlightActive == 1) {
-        highlightActive = 0;
-        ShowWindow(overlayWindow, SW_HIDE);
-    }
+    else
+        endHighlight();
 }
 
 // The monitors kept their places and the mask took the new scale: a spotlight of the old
@@ -38,7 +35,7 @@ static void onScaleChange()
     if (change != LayoutChange::scale)
         return;
     forgetCursor();
-    if (isOptsVisible == 1 || highlightActive != 1)
+    if (isOptsVisible == 1 || !highlightOnScreen())
         fillOverlay();
     if (isOptsVisible == 1)
         drawPreview();

@@ -1,13 +1,7 @@
 #include "input/highlight.h"
 
 #include "app/trace.h"
-#include "input/spotlight_timer.h"
 #include "overlay/overlay_surface.h"
-
-unsigned char highPrev;
-unsigned char highlightActive;
-ScreenPoint dragAnchor;
-ScreenPoint dragCurrent;
 
 // Two calls, size then position, each showing the outline and raising it above the
 // overlay, so an old highlight stays visible beneath the new sweep.
@@ -21,34 +15,27 @@ void placeOutline(HighlightRect rect)
                  SWP_SHOWWINDOW | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
+void hideOutline()
+{
+    ShowWindow(outlineWindow, SW_HIDE);
+}
+
 void showHighlight(HighlightRect rect, int surfaceRow, ScreenPoint sweepStart)
 {
     trace("highPrev!=0");
     // The monitor where the sweep began is dimmed; the rectangle is clipped to it.
     dimMonitorAt(sweepStart.x, sweepStart.y);
-    forgetCursor();
     // The fill takes away the spotlight and any earlier highlight.
     fillOverlay();
     drawOverlay(overlayWindow, rect.left, surfaceRow, 1, rect.width, rect.height);
     ShowWindow(overlayWindow, SW_SHOWNA);
-    ShowWindow(outlineWindow, SW_HIDE);
+    hideOutline();
 }
 
-// Presses on lit pixels pass through to the window beneath, so only a press on the
-// dimmed area (or on the outline) arrives here. The surface is refilled but not
-// presented: the hidden window needs no new picture until the next draw.
-void endHighlightOnClick()
+// The surface is refilled but not presented: the hidden window needs no new picture until
+// the next draw.
+void clearHighlight()
 {
-    trace("WM_LBUTTONDOWN");
-    highlightActive = 0;
     fillOverlay();
     ShowWindow(overlayWindow, SW_HIDE);
-}
-
-// The options window takes over the screen mid-sweep: the tick stops polling, so the
-// release would otherwise be seen only after the window closes, lighting stale corners.
-void abandonSweep()
-{
-    highPrev = 0;
-    ShowWindow(outlineWindow, SW_HIDE);
 }

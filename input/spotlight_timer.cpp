@@ -3,15 +3,10 @@
 #include "app/trace.h"
 #include "input/highlight.h"
 #include "input/tick_decision.h"
-#include "options/options_window.h"
 #include "overlay/overlay_surface.h"
 #include "settings/option_table.h"
 
 #include <climits>
-
-ScreenPoint lastCursorPos;
-DWORD lastToggleTick;
-DWORD toggleGuardMs;
 
 static constexpr UINT_PTR kSpotlightTimerId = 1111;
 static constexpr UINT kSpotlightTimerMs = 10;
@@ -19,6 +14,11 @@ static bool timerRunning;
 static bool keysWakeTimer; // key presses start the tick, so it may stop
 static DWORD timerStarted;
 static KeyEvents keyEvents; // from raw keyboard input
+// The tick's memory from one tick to the next; the rest of the program changes it only
+// through the actions below.
+static TickState tick;
+// The options window while it shows above the overlay; the tick then only keeps it there.
+static HWND windowAboveOverlay;
 
 static int16_t asyncKeyState(int virtualKey)
 {
@@ -38,7 +38,54 @@ static bool cursorPosition(ScreenPoint& cursor)
 
 void forgetCursor()
 {
-    lastCursorPos = {INT_MIN, INT_MIN};
+    tick.lastCursor = {INT_MIN, INT_MIN};
+}
+
+void abandonSweep()
+{
+    tick.highPrev = false;
+    hideOutline();
+}
+
+// Presses on lit pixels pass through to the window beneath, so only a press on the dimmed
+// area (or on the outline) arrives here; it also ends the options window's preview.
+void endHighlightOnClick()
+{
+    trace("WM_LBUTTONDOWN");
+    tick.highlightActive = false;
+    clearHighlight();
+}
+
+void endHighlight()
+{
+    if (!tick.highlightActive)
+        return;
+    tick.highlightActive = false;
+    clearHighlight();
+}
+
+bool highlightOnScreen()
+{
+    return tick.highlightActive;
+}
+
+void optionsShown(HWND window)
+{
+    windowAboveOverlay = window;
+    if (!window) {
+        // The preview dimmed the primary monitor; the spotlight finds the cursor's again.
+        tick.highlightActive = false;
+        forgetCursor();
+        return;
+    }
+    runSpotlightTimer(); // keeps the options window above the overlay
+    abandonSweep();
+    // A highlight on screen ends: the preview replaces it, and the spotlight shortcut works
+    // again as soon as the window closes.
+    if (tick.highlightActive) {
+        tick.highlightActive = false;
+        fillOverlay();
+    }
 }
 
 static TickInputs readTickInputs(HWND foreground)
@@ -52,7 +99,7 @@ static TickInputs readTickInputs(HWND foreground)
     in.holdMode = optionValues[holdMode];
     in.forceTopmost = optionValues[forceTopmost];
     in.showOutline = optionValues[showOutline];
-    in.optionsShown = isOptsVisible == 1;
+    in.optionsShown = windowAboveOverlay != nullptr;
     in.overlayVisible = IsWindowVisible(overlayWindow) == 1;
     in.overlayForeground = foreground == overlayWindow;
     in.outlineForeground = foreground == outlineWindow;
@@ -63,32 +110,6 @@ static TickInputs readTickInputs(HWND foreground)
     in.spotlightPressed = keyEvents.spotlightPressed;
     keyEvents.spotlightPressed = false; // counted by this tick, whatever it decides
     return in;
-}
-
-// The tick's memory lives in the named globals that the options window and the click
-// handler also touch.
-static TickState rememberedState()
-{
-    TickState state = {};
-    state.highPrev = highPrev == 1;
-    state.highlightActive = highlightActive == 1;
-    state.dragAnchor = dragAnchor;
-    state.dragCurrent = dragCurrent;
-    state.lastCursor = lastCursorPos;
-    state.lastToggle = lastToggleTick;
-    state.guardMs = toggleGuardMs;
-    return state;
-}
-
-static void remember(const TickState& state)
-{
-    highPrev = state.highPrev;
-    highlightActive = state.highlightActive;
-    dragAnchor = state.dragAnchor;
-    dragCurrent = state.dragCurrent;
-    lastCursorPos = state.lastCursor;
-    lastToggleTick = state.lastToggle;
-    toggleGuardMs = state.guardMs;
 }
 
 // Wine leaves out WM_DISPLAYCHANGE when the X server's monitors change under it, so the
@@ -115,26 +136,27 @@ void spotlightTick()
     HWND foreground = GetForegroundWindow();
     const TickInputs in = readTickInputs(foreground);
     checkDisplayLayout(in.now);
-    TickState state = rememberedState();
     // Before the release puts the corners in order: the monitor where the sweep began.
-    const ScreenPoint sweepStart = state.dragAnchor;
-    const TickActions act = decideTick(in, state);
-    remember(state);
+    const ScreenPoint sweepStart = tick.dragAnchor;
+    const TickActions act = decideTick(in, tick);
     if (act.mayStop && keysWakeTimer && KillTimer(overlayWindow, kSpotlightTimerId))
         timerRunning = false;
 
     if (in.optionsShown) {
         trace("isOptsVisible==1");
         if (act.raiseOptions)
-            SetWindowPos(optionsWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
+            SetWindowPos(windowAboveOverlay, HWND_TOPMOST, 0, 0, 0, 0,
+                         SWP_SHOWWINDOW | SWP_NOMOVE | SWP_NOSIZE);
         return;
     }
     if (act.keepTopmost)
         SetWindowPos(overlayWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (act.placeOutline)
         placeOutline(act.outline);
-    if (act.lightHighlight)
+    if (act.lightHighlight) {
         showHighlight(act.lit, act.litSurfaceRow, sweepStart);
+        forgetCursor();
+    }
     // Shown without activation, the presentation keeps the keyboard; handing the
     // foreground back changes nothing then and stays only as a safeguard.
     if (act.show != TickActions::Show::keep)
@@ -142,7 +164,7 @@ void spotlightTick()
     if (act.handBackForeground)
         SetForegroundWindow(foreground);
     if (act.redraw)
-        drawSpotlightAt(overlayWindow, state.lastCursor.x, state.lastCursor.y);
+        drawSpotlightAt(overlayWindow, tick.lastCursor.x, tick.lastCursor.y);
 }
 
 void runSpotlightTimer()

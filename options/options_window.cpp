@@ -1,6 +1,5 @@
 #include "options/options_window.h"
 
-#include "input/highlight.h"
 #include "input/shortcut_registration.h"
 #include "input/spotlight_timer.h"
 #include "options/control_binding.h"
@@ -91,14 +90,7 @@ void showOptions()
     if (isOptsVisible != 1)
         memcpy(valuesWhenOpened, optionValues, sizeof valuesWhenOpened);
     isOptsVisible = 1;
-    runSpotlightTimer(); // keeps the options window above the overlay
-    abandonSweep();
-    // A highlight on screen ends here: the preview replaces it, and the spotlight
-    // shortcut works again as soon as the window closes.
-    if (highlightActive == 1) {
-        highlightActive = 0;
-        fillOverlay();
-    }
+    optionsShown(optionsWindow);
     // The overlay only dims behind the window; the options window itself takes the focus.
     ShowWindow(overlayWindow, SW_SHOWNA);
     SetWindowPos(overlayWindow, HWND_TOPMOST, 0, 0, 0, 0,
@@ -132,9 +124,7 @@ static void hideOptions()
     ShowWindow(optionsWindow, SW_HIDE);
     ShowWindow(overlayWindow, SW_HIDE);
     isOptsVisible = 0;
-    highlightActive = 0;
-    // The preview dimmed the primary monitor; the spotlight finds the cursor's again.
-    forgetCursor();
+    optionsShown(nullptr);
 }
 
 static bool reregisterShortcuts()

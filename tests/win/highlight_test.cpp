@@ -1,7 +1,7 @@
 #include "win_test_support.h"
 
 #include "app/app.h"
-#include "input/highlight.h"
+#include "input/spotlight_timer.h"
 #include "overlay/overlay_surface.h"
 #include "overlay/spotlight_image.h"
 #include "settings/option_table.h"
@@ -18,22 +18,26 @@ TEST(Highlight, PressEndsItWithoutActivationAndADisplayChangeEndsTheSweep)
     ensureShellWindows();
     setDefaultValues();
     fillOverlay();
-    showHighlight({100, 100, 50, 50}, screenHeight() - 150, {100, 100});
-    highlightActive = 1;
-    ASSERT_TRUE(IsWindowVisible(overlayWindow) &&
+    for (int corner : {100, 150})
+        tickWithHighlightKeys(true, corner, corner);
+    tickWithHighlightKeys(false, 150, 150);
+    ASSERT_TRUE(highlightOnScreen() && IsWindowVisible(overlayWindow) &&
                 overlayPixels[(screenHeight() - 121) * screenWidth() + 120] == 0);
     EXPECT_TRUE(SendMessageA(overlayWindow, WM_NCHITTEST, 0, MAKELPARAM(20, 2)) == HTCLIENT &&
                 SendMessageA(overlayWindow, WM_MOUSEACTIVATE, WPARAM(overlayWindow),
                              MAKELPARAM(HTCLIENT, WM_LBUTTONDOWN)) == MA_NOACTIVATE);
     SendMessageA(overlayWindow, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 2));
-    EXPECT_TRUE(highlightActive == 0 && !IsWindowVisible(overlayWindow));
+    EXPECT_TRUE(!highlightOnScreen() && !IsWindowVisible(overlayWindow));
     EXPECT_EQ(overlayPixels[(screenHeight() - 121) * screenWidth() + 120] >> 24, 175u) << "dimmed again";
 
     // A display change ends a sweep in progress: its corners belong to the old virtual screen.
-    highPrev = 1;
-    ShowWindow(outlineWindow, SW_SHOWNA);
+    for (int corner : {300, 320})
+        tickWithHighlightKeys(true, corner, corner);
+    ASSERT_TRUE(IsWindowVisible(outlineWindow));
     SendMessageA(overlayWindow, WM_DISPLAYCHANGE, 0, 0);
-    EXPECT_TRUE(highPrev == 0 && !IsWindowVisible(outlineWindow));
+    EXPECT_FALSE(IsWindowVisible(outlineWindow));
+    tickWithHighlightKeys(false, 400, 400);
+    EXPECT_FALSE(highlightOnScreen()) << "lit from the old layout's corners";
 }
 
 static RECT presented;

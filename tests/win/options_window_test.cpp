@@ -1,7 +1,7 @@
 #include "win_test_support.h"
 
 #include "app/app.h"
-#include "input/highlight.h"
+#include "input/spotlight_timer.h"
 #include "input/key_lists.h"
 #include "input/shortcut_keys.h"
 #include "input/shortcut_registration.h"
@@ -155,10 +155,9 @@ TEST_F(OptionsWindow, OpeningEndsASweepAndChangesPreviewUntilTheCloseBoxRestores
                     overlayPixels[0] == dimPixel(expected[opacity]) && labelText() == label &&
                     optionValues[spotlightKey] == expected[spotlightKey]);
     };
-    highPrev = 1;
-    placeOutline({10, 10, 40, 40});
+    tickWithHighlightKeys(true, 10, 10); // a sweep begins
     showOptions();
-    EXPECT_TRUE(highPrev == 0 && !IsWindowVisible(outlineWindow));
+    EXPECT_FALSE(IsWindowVisible(outlineWindow));
     // As a drag moves the thumb: the position changes, then the page hears of it.
     SendMessageA(control(IDC_OPACITY_TRACKBAR), TBM_SETPOS, TRUE, 4);
     SendMessageA(mainPage, WM_HSCROLL, TB_THUMBTRACK, LPARAM(control(IDC_OPACITY_TRACKBAR)));
@@ -171,4 +170,6 @@ TEST_F(OptionsWindow, OpeningEndsASweepAndChangesPreviewUntilTheCloseBoxRestores
     settleWindows(); // runs the Cancel click that the close box posts
     EXPECT_TRUE(isOptsVisible == 0 && windowsShown() == 0 && messagesShown == 0);
     expectShown(fromFile, "100% Opaque");
+    tickWithHighlightKeys(false, 50, 50);
+    EXPECT_FALSE(highlightOnScreen()) << "lit from the corners of the sweep the window ended";
 }

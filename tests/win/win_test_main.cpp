@@ -1,6 +1,7 @@
 #include "win_test_support.h"
 
 #include "app/app.h"
+#include "input/spotlight_timer.h"
 
 #include <gtest/gtest.h>
 
@@ -19,6 +20,19 @@ LONG WINAPI openKeyAsUser(HKEY root, LPCWSTR key, DWORD options, REGSAM access, 
     if (root == HKEY_LOCAL_MACHINE && (access & (KEY_SET_VALUE | KEY_CREATE_SUB_KEY)))
         return ERROR_ACCESS_DENIED;
     return RegOpenKeyExW(root, key, options, access, opened);
+}
+
+void tickWithHighlightKeys(bool held, int x, int y)
+{
+    INPUT keys[2] = {};
+    for (int i = 0; i < 2; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = WORD(i == 0 ? VK_MENU : VK_F10);
+        keys[i].ki.dwFlags = held ? 0 : KEYEVENTF_KEYUP;
+    }
+    SendInput(2, keys, sizeof(INPUT));
+    SetCursorPos(x, y);
+    spotlightTick();
 }
 
 static int WINAPI answerMessageBox(HWND, LPCSTR, LPCSTR, UINT)

@@ -18,6 +18,10 @@ extern int messagesShown;
 // that need real windows.
 void ensureShellWindows();
 
+// ALT+F10, the highlight's default shortcut, held or released as the keyboard would, and
+// one tick with the cursor at (x, y).
+void tickWithHighlightKeys(bool held, int x, int y);
+
 // Opens keys as a user without administrator rights may: the machine-wide ones to read only.
 LONG WINAPI openKeyAsUser(HKEY root, LPCWSTR key, DWORD options, REGSAM access, PHKEY opened);
 
