@@ -140,9 +140,10 @@ bool startOrbiqa(HINSTANCE instance, int showCommand)
     // After the settings and programDir are known, so the Run value holds the real path.
     if (settingsRead)
         updateStartupEntry();
-    registerShortcuts();
+    ShortcutClaims claims = registerShortcuts();
     fillOverlay();
     initTray();
+    showStartNotice(claims);
     loadSpotlightImage();
     // The first tick stops the timer again unless the overlay shows (toggle mode can show it
     // from the start) or a key is held.

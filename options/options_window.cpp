@@ -22,6 +22,7 @@ HWND tabControl;
 unsigned char isOptsVisible;
 HFONT labelFont;
 int optionsWidth;
+OptionsAppliedFunction optionsAppliedFunction;
 
 static constexpr int kMainPageIndex = 0;
 static constexpr int kMiscPageIndex = 1;
@@ -131,7 +132,8 @@ static void applyOptions()
     UnregisterHotKey(overlayWindow, kSpotlightHotKeyId);
     UnregisterHotKey(overlayWindow, kHighlightHotKeyId);
     // The message has no owner, so the window stays usable while it shows.
-    if (!registerShortcuts()) {
+    ShortcutClaims claims = registerShortcuts();
+    if (!claims.spotlight || !claims.highlight) {
         showMessage("One of the shortcut keys is already taken. Please change it.", "Quorvel");
         return;
     }
@@ -139,6 +141,8 @@ static void applyOptions()
     loadSpotlightImage();
     hideOptions();
     updateStartupEntry();
+    if (optionsAppliedFunction)
+        optionsAppliedFunction();
 }
 
 // Throws away every change since the last save: the file is the truth again.
