@@ -48,14 +48,10 @@ class OptionsWindow : public testing::Test {
     void TearDown() override
     {
         removeTrayIcon();
-        releaseShortcuts();
-        DeleteFileA(fileOptions);
-        settleWindows();
-    }
-    static void releaseShortcuts()
-    {
         UnregisterHotKey(overlayWindow, kSpotlightHotKeyId);
         UnregisterHotKey(overlayWindow, kHighlightHotKeyId);
+        DeleteFileA(fileOptions);
+        settleWindows();
     }
     // Runs what showing, hiding and posted clicks left queued.
     static void settleWindows()
@@ -151,14 +147,13 @@ TEST_F(OptionsWindow, AStartTellsOnceOfAFirstRunAndATakenShortcut)
         retryTrayIcon();
         removeTrayIcon(); // and back, as when Explorer restarts
         SendMessageA(overlayWindow, taskbarCreatedMessage, 0, 0);
-        removeTrayIcon();
         EXPECT_EQ(noticesShown.size(), *c.notice ? 1u : 0u) << c.file;
         EXPECT_EQ(noticesShown.empty() ? "" : noticesShown[0].substr(0, strlen(c.notice)), c.notice);
         const std::string verb = c.holdMode ? "hold" : "press";
         EXPECT_EQ(tipsShown, std::vector<std::string>(
                                  2, "Orbiqa: " + verb + " ALT+F9 for the spotlight, ALT+F10 to highlight"));
         UnregisterHotKey(outlineWindow, 77);
-        releaseShortcuts();
+        TearDown(), SetUp(); // the icon and the shortcuts given back, the defaults saved
     }
 }
 
