@@ -141,9 +141,10 @@ bool startOrbiqa(HINSTANCE instance, int showCommand)
     // An "off" that cannot take effect is said only on OK: a start at log-on shows no box.
     if (settingsRead)
         updateStartupEntry();
-    registerShortcuts();
+    ShortcutClaims claims = registerShortcuts();
     fillOverlay();
     initTray();
+    showStartNotice(claims);
     loadSpotlightImage();
     // The first tick stops the timer again unless the overlay shows (toggle mode can show it
     // from the start) or a key is held.

@@ -2,21 +2,28 @@
 
 #include "app/app.h"
 #include "app/tray_icon_path.h"
+#include "app/tray_text.h"
 #include "options/options_window.h"
 #include "res/resource.h"
+#include "settings/option_table.h"
 #include "settings/settings_file.h"
 
-#include <shellapi.h>
+#include <cstdio>
 
 HMENU trayMenu;
 HICON trayIcon;
 UINT taskbarCreatedMessage;
 OptionsOpener openOptionsFunction = showOptions;
+NotifyIconFunction notifyIconFunction = Shell_NotifyIconA;
 
 // The record layout with the 128-character tip and the balloon fields. The constant
 // gives each build its own correct size (488 bytes in the 32-bit one).
 static constexpr DWORD kTrayRecordSize = NOTIFYICONDATAA_V2_SIZE;
 static_assert(sizeof(void*) != 4 || kTrayRecordSize == 488, "the 32-bit record is 488 bytes");
+static_assert(sizeof NOTIFYICONDATAA::szTip == kTrayTipSize &&
+                  sizeof NOTIFYICONDATAA::szInfo == kBalloonTextSize &&
+                  sizeof NOTIFYICONDATAA::szInfoTitle == kBalloonTitleSize,
+              "the texts are built for the record's fields");
 
 static constexpr UINT kLeftDoubleClick = WM_LBUTTONDBLCLK; // 515
 static constexpr UINT kRightButtonDown = WM_RBUTTONDOWN;   // 516
@@ -30,6 +37,41 @@ static NOTIFYICONDATAA trayRecord()
     return record;
 }
 
+static TrayShortcuts shortcutsAsSet()
+{
+    return {optionValues[spotlightModifiers], optionValues[spotlightKey], optionValues[highlightModifiers],
+            optionValues[highlightKey], isOptionOn(holdMode)};
+}
+
+// A balloon waiting for the icon: its flags hold NIF_INFO until the shell has taken it.
+static NOTIFYICONDATAA pendingNotice;
+
+static void sendPendingNotice()
+{
+    if ((pendingNotice.uFlags & NIF_INFO) && notifyIconFunction(NIM_MODIFY, &pendingNotice))
+        pendingNotice.uFlags = 0;
+}
+
+void showStartNotice(ShortcutClaims claims)
+{
+    pendingNotice = trayRecord();
+    if (!startNoticeText(shortcutsAsSet(), settingsFileCreated, !claims.spotlight, !claims.highlight,
+                         pendingNotice.szInfo, sizeof pendingNotice.szInfo))
+        return;
+    pendingNotice.uFlags = NIF_INFO;
+    pendingNotice.dwInfoFlags = claims.spotlight && claims.highlight ? NIIF_INFO : NIIF_WARNING;
+    snprintf(pendingNotice.szInfoTitle, sizeof pendingNotice.szInfoTitle, "%s", kBalloonTitle);
+    sendPendingNotice();
+}
+
+void refreshTrayTip()
+{
+    NOTIFYICONDATAA record = trayRecord();
+    record.uFlags = NIF_TIP;
+    trayTipText(shortcutsAsSet(), record.szTip, sizeof record.szTip);
+    notifyIconFunction(NIM_MODIFY, &record);
+}
+
 // At log-on the shell may not take icons yet; without the icon there is no way into
 // Options or Exit, so a failed add is tried again for a while.
 static constexpr UINT kTrayRetryMs = 2000;
@@ -39,10 +81,14 @@ static int trayRetriesLeft;
 static bool addTrayIconOnce()
 {
     NOTIFYICONDATAA record = trayRecord();
-    record.uFlags = NIF_MESSAGE | NIF_ICON;
+    record.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     record.uCallbackMessage = kTrayCallbackMessage;
     record.hIcon = trayIcon;
-    return Shell_NotifyIconA(NIM_ADD, &record);
+    trayTipText(shortcutsAsSet(), record.szTip, sizeof record.szTip);
+    if (!notifyIconFunction(NIM_ADD, &record))
+        return false;
+    sendPendingNotice();
+    return true;
 }
 
 void addTrayIcon()
@@ -72,7 +118,7 @@ static void allowTaskbarCreated()
 void removeTrayIcon()
 {
     NOTIFYICONDATAA record = trayRecord();
-    Shell_NotifyIconA(NIM_DELETE, &record);
+    notifyIconFunction(NIM_DELETE, &record);
 }
 
 void initTray()
@@ -87,6 +133,7 @@ void initTray()
         trayIcon = HICON(LoadImageA(appInstance, MAKEINTRESOURCEA(IDI_APP_ICON), IMAGE_ICON,
                                     GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0));
 
+    optionsAppliedFunction = refreshTrayTip;
     taskbarCreatedMessage = RegisterWindowMessageA("TaskbarCreated");
     allowTaskbarCreated();
     addTrayIcon();

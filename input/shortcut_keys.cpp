@@ -1,5 +1,6 @@
 #include "input/shortcut_keys.h"
 
+#include <cstdio>
 #include <cstring>
 #include <iterator>
 
@@ -34,6 +35,16 @@ char* nameFromKey(int virtualKey, char* buffer, size_t size)
         if (used < size && strlen(name) < size - used)
             memcpy(buffer + used, name, strlen(name) + 1);
     }
+    return buffer;
+}
+
+char* shortcutName(int modifiers, int virtualKey, char* buffer, size_t size)
+{
+    char key[kShortcutNameSize] = "";
+    nameFromKey(virtualKey, key, sizeof key);
+    snprintf(buffer, size, "%s%s%s%s", (modifiers & kModControl) ? "CTRL+" : "",
+             (modifiers & kModAlt) ? "ALT+" : "", (modifiers & kModShift) ? "SHIFT+" : "",
+             key[0] ? key : "?");
     return buffer;
 }
 

@@ -29,6 +29,13 @@ int keyFromName(const char* name);
 // returns buffer; other codes, and names that would not fit, append nothing.
 char* nameFromKey(int virtualKey, char* buffer, size_t size);
 
+// The longest combination's name, "CTRL+ALT+SHIFT+F12", with its terminator.
+constexpr size_t kShortcutNameSize = 19;
+
+// Writes the combination as the user reads it, "CTRL+ALT+F9": CTRL, ALT and SHIFT in that
+// order, then the key, "?" for a key without a name. Cut short to fit; returns buffer.
+char* shortcutName(int modifiers, int virtualKey, char* buffer, size_t size);
+
 // Returns the key's state the way GetAsyncKeyState does: the top bit set while down.
 using KeyStateReader = int16_t (*)(int virtualKey);
 

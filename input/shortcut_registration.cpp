@@ -21,7 +21,7 @@ static int16_t modifiersFromBoxes(int ctrlBoxId, int altBoxId)
     return int16_t(modifiers);
 }
 
-bool registerShortcuts()
+ShortcutClaims registerShortcuts()
 {
     char spotlightText[kListTextSize];
     char highlightText[kListTextSize];
@@ -35,11 +35,12 @@ bool registerShortcuts()
 
     // The keys come from the table, which the caller has loaded or read from the dialog.
     // Both calls are always made: one refusal does not keep the other shortcut free.
-    BOOL spotlightClaimed =
+    ShortcutClaims claims;
+    claims.spotlight =
         RegisterHotKey(overlayWindow, kSpotlightHotKeyId, UINT(int(optionValues[spotlightModifiers])),
-                       UINT(int(optionValues[spotlightKey])));
-    BOOL highlightClaimed =
+                       UINT(int(optionValues[spotlightKey]))) != FALSE;
+    claims.highlight =
         RegisterHotKey(overlayWindow, kHighlightHotKeyId, UINT(int(optionValues[highlightModifiers])),
-                       UINT(int(optionValues[highlightKey])));
-    return spotlightClaimed && highlightClaimed;
+                       UINT(int(optionValues[highlightKey]))) != FALSE;
+    return claims;
 }

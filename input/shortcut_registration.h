@@ -4,4 +4,11 @@
 constexpr int kSpotlightHotKeyId = 100;
 constexpr int kHighlightHotKeyId = 200;
 
-bool registerShortcuts();
+// Which shortcuts the system gave to this program. A refused one still works, since the keys
+// are polled, but its keystroke also reaches the program that holds it.
+struct ShortcutClaims {
+    bool spotlight;
+    bool highlight;
+};
+
+ShortcutClaims registerShortcuts();

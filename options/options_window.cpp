@@ -23,6 +23,7 @@ HWND tabControl;
 unsigned char isOptsVisible;
 HFONT labelFont;
 int optionsWidth;
+OptionsAppliedFunction optionsAppliedFunction;
 
 static constexpr int kMainPageIndex = 0;
 static constexpr int kMiscPageIndex = 1;
@@ -127,7 +128,7 @@ static void hideOptions()
     optionsShown(nullptr);
 }
 
-static bool reregisterShortcuts()
+static ShortcutClaims reregisterShortcuts()
 {
     UnregisterHotKey(overlayWindow, kSpotlightHotKeyId);
     UnregisterHotKey(overlayWindow, kHighlightHotKeyId);
@@ -139,7 +140,8 @@ static void applyOptions()
     readDialog();
     registrationsChanged = true;
     // The message has no owner, so the window stays usable while it shows.
-    if (!reregisterShortcuts()) {
+    ShortcutClaims claims = reregisterShortcuts();
+    if (!claims.spotlight || !claims.highlight) {
         showMessage("One of the shortcut keys is already taken. Please change it.", "Quorvel");
         return;
     }
@@ -153,6 +155,8 @@ static void applyOptions()
         showMessage("Windows will still start Orbiqa for every user until this option is turned off in "
                     "Orbiqa run as administrator.",
                     "Quorvel");
+    if (optionsAppliedFunction)
+        optionsAppliedFunction();
 }
 
 // Throws away every change since the window opened: the file is the truth again, and

@@ -16,5 +16,9 @@ void createOptionsWindow();
 void measureOptionsWidth();
 // Shows the window at the top of the dimmed screen with the preview spotlight.
 void showOptions();
+// Called after an OK has claimed the shortcuts and saved the settings, so that what shows
+// them elsewhere (the tray icon's tip) follows; null when nothing does.
+using OptionsAppliedFunction = void (*)();
+extern OptionsAppliedFunction optionsAppliedFunction;
 // Serves the window and both pages; answers FALSE to every message.
 INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);

@@ -1,15 +1,27 @@
 #include "settings/paths.h"
 
-#include <cwchar>
+#include <string>
+
+template <typename Char> static bool appendText(Char* buffer, size_t size, const Char* text)
+{
+    size_t used = 0;
+    while (used < size && buffer[used] != Char(0))
+        ++used;
+    size_t extra = std::char_traits<Char>::length(text);
+    if (used >= size || extra >= size - used)
+        return false;
+    std::char_traits<Char>::copy(buffer + used, text, extra + 1);
+    return true;
+}
 
 bool appendBounded(wchar_t* buffer, size_t size, const wchar_t* text)
 {
-    size_t used = wcsnlen(buffer, size);
-    size_t extra = wcslen(text);
-    if (used >= size || extra >= size - used)
-        return false;
-    wmemcpy(buffer + used, text, extra + 1);
-    return true;
+    return appendText(buffer, size, text);
+}
+
+bool appendBounded(char* buffer, size_t size, const char* text)
+{
+    return appendText(buffer, size, text);
 }
 
 // Clears buffer, then appends first (unless null) and every part; on failure buffer is

@@ -12,6 +12,8 @@ constexpr size_t kPathBufferSize = 260;
 // Appends text to the zero-terminated string in buffer when the whole result fits in
 // size characters; otherwise leaves the buffer as it was and returns false.
 bool appendBounded(wchar_t* buffer, size_t size, const wchar_t* text);
+// The same for text that is no path, such as a message.
+bool appendBounded(char* buffer, size_t size, const char* text);
 
 // Puts the parts one after the other into buffer. When they do not fit in size
 // characters, buffer is left empty (a cut path could name some other file) and the

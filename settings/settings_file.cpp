@@ -14,6 +14,7 @@
 wchar_t programDir[kPathBufferSize];
 wchar_t settingsDir[kPathBufferSize];
 wchar_t fileOptions[kPathBufferSize];
+bool settingsFileCreated;
 
 static constexpr char kSettingsErrorCaption[] = "Tesselo Error";
 
@@ -34,6 +35,7 @@ static void resolveProgramDir()
 
 void initPaths()
 {
+    settingsFileCreated = false;
     resolveProgramDir();
 
     wchar_t appData[MAX_PATH] = L"";
@@ -55,7 +57,7 @@ void initPaths()
         return;
     trace("First time opening tesselo");
     CreateDirectoryW(settingsDir, nullptr);
-    saveOptions();
+    settingsFileCreated = saveOptions();
 }
 
 // Writes the whole table into a new file and flushes it to the disk.
@@ -71,7 +73,7 @@ static bool writeCompleteFile(const wchar_t* path)
     return written;
 }
 
-void saveOptions()
+bool saveOptions()
 {
     // The new file goes beside the old one and replaces it in one step, so a crash, a
     // power loss or a full disk in the middle of a save leaves the previous settings.
@@ -89,6 +91,7 @@ void saveOptions()
     }
     if (!saved)
         showMessage("Could not write options file.", kSettingsErrorCaption);
+    return saved;
 }
 
 bool loadOptions()

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # A presenter's way through Orbiqa, started once, over a slide (the focus sink): the first
-# settings file, the spotlight held, a highlight swept and used, the options changed and
-# saved, a change cancelled, the spotlight toggled by instant taps, a second copy refused,
-# and Exit from the tray.
+# settings file and the first-run notice, the spotlight held, a highlight swept and used,
+# the options changed and saved, a change cancelled, the spotlight toggled by instant taps,
+# a second copy refused, and Exit from the tray.
 source "$(dirname "$0")/harness.sh"
 ORBIQA=$ORBIQA_DIST_DIR/Orbiqa.exe
 [ -f "$ORBIQA" ] || { echo "SKIP: $ORBIQA is not built"; exit 77; }
@@ -25,7 +25,10 @@ expected=$(printf '%s\r\n' 0=0 2=175 54=1 55=120 56=1 57=121 1007=1 1008=0 1009=
 # The file appears complete in one step, so it can be compared as soon as it exists.
 [ "$(cat "$settings")" = "$expected" ] || e2e_fail "the first settings file: $(cat -A "$settings")"
 e2e_wait_until 60 "the tray icon" e2e_window "Wine System Tray"
-e2e_pass "the first start wrote the 24 default lines with CR LF"
+# Wine's balloon hangs below its tray window at the top left, on the grey root, for a few seconds.
+e2e_wait_until 20 "the first-run notice" e2e_screen_shows 300,52:255 580,90:255
+e2e_picture first-run-notice 600x102+0+0
+e2e_pass "the first start wrote the 24 default lines with CR LF and told of itself in a balloon"
 
 e2e_start_slide
 

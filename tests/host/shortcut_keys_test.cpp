@@ -1,3 +1,4 @@
+#include "app/tray_text.h"
 #include "input/shortcut_keys.h"
 
 #include <gtest/gtest.h>
@@ -94,5 +95,21 @@ TEST(KeyEvents, PressLatchesWithTheModifiersItsEventsShowedDown)
             noteKeyEvent(events, e < 0 ? -e : e, e < 0, c.flags, kF9);
         EXPECT_TRUE(events.spotlightPressed == c.pressed && events.modifiersDown == c.modifiers)
             << &c - cases;
+    }
+}
+
+// Even with the longest combinations a start notice keeps every sentence (one that does
+// not fit is left out, and the notice then ends in a space) and spells the names in full.
+TEST(TrayText, StartNoticesFitTheBalloonWithTheLongestCombinations)
+{
+    const std::string longest = "CTRL+ALT+SHIFT+F12";
+    char text[kBalloonTextSize];
+    for (int taken = 0; taken < 4; ++taken) {
+        EXPECT_TRUE(
+            startNoticeText({7, 0x7B, 7, 0x7B, false}, true, taken & 1, taken & 2, text, sizeof text));
+        const std::string notice = text, named = taken == 3 ? longest + " and " + longest : longest + ";";
+        EXPECT_TRUE(notice.find(". Press " + longest) != std::string::npos && notice.back() == '.' &&
+                    (taken == 0 || notice.find(named) != std::string::npos))
+            << notice;
     }
 }

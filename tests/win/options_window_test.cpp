@@ -1,6 +1,7 @@
 #include "win_test_support.h"
 
 #include "app/app.h"
+#include "app/tray.h"
 #include "input/spotlight_timer.h"
 #include "input/key_lists.h"
 #include "input/shortcut_keys.h"
@@ -47,6 +48,7 @@ class OptionsWindow : public testing::Test {
     }
     void TearDown() override
     {
+        removeTrayIcon();
         UnregisterHotKey(overlayWindow, kSpotlightHotKeyId);
         UnregisterHotKey(overlayWindow, kHighlightHotKeyId);
         DeleteFileW(fileOptions);
@@ -90,6 +92,7 @@ TEST_F(OptionsWindow, OkRefusesATakenShortcutAndSavesFreeOnes)
 {
     updateStartupEntry(); // started with Windows for every user, which a user may not undo
     ASSERT_TRUE(RegisterHotKey(outlineWindow, 77, kModAlt, 0x79)); // ALT+F10, the highlight's
+    initTray();
     const std::string before = readFile(fileOptions);
     showOptions();
     click(IDC_SIZE_SMALL);     // a change that a save would write
@@ -122,10 +125,56 @@ TEST_F(OptionsWindow, OkRefusesATakenShortcutAndSavesFreeOnes)
     EXPECT_TRUE(messagesShown == 3 && isOptsVisible == 0 && windowsShown() == 0) << "Windows still starts it";
     EXPECT_TRUE(taken(kModControl | kModAlt, 0x78) && taken(0, 'K'));
     EXPECT_FALSE(taken(kModAlt, 0x78)) << "the old spotlight shortcut is given back";
+    EXPECT_EQ(tipsShown.back(), "Orbiqa: hold CTRL+ALT+F9 for the spotlight, K to highlight");
     const std::string saved = readFile(fileOptions);
     EXPECT_TRUE(saved.find("54=3\r\n55=120\r\n56=0\r\n57=75\r\n") != std::string::npos &&
                 saved.find("1211=1\r\n") != std::string::npos)
         << saved;
+}
+
+// A start tells of a first run (not of a later start, nor of a file that exists but cannot
+// be read) and of a shortcut another program holds, in one balloon, once the icon is there
+// and never again when it returns; the tip names the shortcuts in the spotlight's mode.
+TEST_F(OptionsWindow, AStartTellsOnceOfAFirstRunAndATakenShortcut)
+{
+    enum File { missing, there, held };
+    struct {
+        File file;
+        bool holdMode, iconLate;
+        int takenKey;
+        const char* notice;
+    } cases[] = {
+        {missing, true, false, 0, "Orbiqa: Orbiqa runs in the notification area. Hold ALT+F9"},
+        {there, false, false, 0, ""},
+        {held, true, false, 0, ""},
+        {there, true, true, 0x78, "Orbiqa: Another program uses ALT+F9;"},
+    };
+    for (auto c : cases) {
+        if (c.file == missing)
+            DeleteFileW(fileOptions);
+        HANDLE file = CreateFileW(fileOptions, GENERIC_READ, c.file == held ? 0 : FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, 0, nullptr);
+        initPaths();
+        CloseHandle(file);
+        optionValues[holdMode] = c.holdMode ? 1 : 2;
+        if (c.takenKey)
+            RegisterHotKey(outlineWindow, 77, kModAlt, UINT(c.takenKey));
+        tipsShown.clear(), noticesShown.clear(), shellRefusesAdd = c.iconLate;
+        ShortcutClaims claims = registerShortcuts();
+        initTray();
+        showStartNotice(claims);
+        shellRefusesAdd = false;
+        retryTrayIcon();
+        removeTrayIcon(); // and back, as when Explorer restarts
+        SendMessageA(overlayWindow, taskbarCreatedMessage, 0, 0);
+        EXPECT_EQ(noticesShown.size(), *c.notice ? 1u : 0u) << c.file;
+        EXPECT_EQ(noticesShown.empty() ? "" : noticesShown[0].substr(0, strlen(c.notice)), c.notice);
+        const std::string verb = c.holdMode ? "hold" : "press";
+        EXPECT_EQ(tipsShown, std::vector<std::string>(
+                                 2, "Orbiqa: " + verb + " ALT+F9 for the spotlight, ALT+F10 to highlight"));
+        UnregisterHotKey(outlineWindow, 77);
+        TearDown(), SetUp(); // the icon and the shortcuts given back, the defaults saved
+    }
 }
 
 // Opening the window ends a sweep at once: the tick polls nothing while it shows, so it

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <string>
+#include <vector>
 
 constexpr wchar_t kDistDir[] = L"" ORBIQA_DIST_DIR;
 // A folder whose name the ANSI functions turn into "?" (Wine's ANSI code page is 1252
@@ -13,6 +14,11 @@ constexpr wchar_t kForeignFolder[] = L"C:\\Дарья Łódź 🎬";
 
 // Message boxes are answered by the test, not a user; this counts them.
 extern int messagesShown;
+
+// The tips and balloons ("title: text") the shell took, in order; each record is passed
+// on to it. An add can be refused instead, as at log-on before the shell is up.
+extern std::vector<std::string> tipsShown, noticesShown;
+extern bool shellRefusesAdd;
 
 // Creates the class, the two layered windows and the surface once, hidden, for tests
 // that need real windows.

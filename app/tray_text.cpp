@@ -1,0 +1,60 @@
+#include "app/tray_text.h"
+
+#include "input/shortcut_keys.h"
+#include "settings/paths.h"
+
+#include <cstdio>
+
+struct ShortcutNames {
+    char spotlight[kShortcutNameSize];
+    char highlight[kShortcutNameSize];
+};
+
+static ShortcutNames namesOf(const TrayShortcuts& shortcuts)
+{
+    ShortcutNames names;
+    shortcutName(shortcuts.spotlightModifiers, shortcuts.spotlightKey, names.spotlight,
+                 sizeof names.spotlight);
+    shortcutName(shortcuts.highlightModifiers, shortcuts.highlightKey, names.highlight,
+                 sizeof names.highlight);
+    return names;
+}
+
+void trayTipText(const TrayShortcuts& shortcuts, char* buffer, size_t size)
+{
+    ShortcutNames names = namesOf(shortcuts);
+    snprintf(buffer, size, "Orbiqa: %s %s for the spotlight, %s to highlight",
+             shortcuts.holdMode ? "hold" : "press", names.spotlight, names.highlight);
+}
+
+bool startNoticeText(const TrayShortcuts& shortcuts, bool firstRun, bool spotlightTaken, bool highlightTaken,
+                     char* buffer, size_t size)
+{
+    if (size == 0)
+        return false;
+    buffer[0] = '\0';
+    ShortcutNames names = namesOf(shortcuts);
+    char sentence[kBalloonTextSize];
+    if (firstRun) {
+        snprintf(sentence, sizeof sentence,
+                 "Orbiqa runs in the notification area. %s %s for the spotlight, %s to highlight. ",
+                 shortcuts.holdMode ? "Hold" : "Press", names.spotlight, names.highlight);
+        appendBounded(buffer, size, sentence);
+    }
+    if (spotlightTaken && highlightTaken)
+        snprintf(sentence, sizeof sentence,
+                 "Other programs use %s and %s; Orbiqa still reacts to them. Change them in Options: "
+                 "double-click the icon.",
+                 names.spotlight, names.highlight);
+    else if (spotlightTaken || highlightTaken)
+        snprintf(sentence, sizeof sentence,
+                 "Another program uses %s; Orbiqa still reacts to it. Change it in Options: double-click "
+                 "the icon.",
+                 spotlightTaken ? names.spotlight : names.highlight);
+    else if (firstRun)
+        snprintf(sentence, sizeof sentence, "Double-click the icon for Options.");
+    else
+        return false;
+    appendBounded(buffer, size, sentence);
+    return true;
+}
