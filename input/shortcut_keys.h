@@ -20,6 +20,9 @@ constexpr int kVkLeftShift = 0xA0;
 constexpr int kKeyNameCount = 38;
 extern const char* const keyNames[kKeyNameCount];
 
+// A buffer for one key's name; the longest is three characters.
+constexpr size_t kKeyNameSize = 10;
+
 // The virtual-key code of a list name: one character gives its own code, "F1"-"F12"
 // give 0x70-0x7B (exact case). Any other name, the empty one included, gives 0, which
 // no key matches.

@@ -1,39 +1,34 @@
 #include "input/shortcut_registration.h"
 
 #include "input/shortcut_keys.h"
-#include "options/control_access.h"
-#include "options/options_window.h"
 #include "overlay/overlay_surface.h"
-#include "res/resource.h"
 #include "settings/option_table.h"
 
-static constexpr size_t kListTextSize = 256;
-
-// Built from the boxes, not taken from the table: a box counts only when it reports
-// exactly "checked".
-static int16_t modifiersFromBoxes(int ctrlBoxId, int altBoxId)
+// A box counts only when its entry is exactly 1, which is how the dialog stores "checked".
+static int16_t modifiersOf(int ctrlEntry, int altEntry)
 {
-    int modifiers = 0;
-    if (checkState(miscPage, ctrlBoxId) == BST_CHECKED)
-        modifiers = kModControl;
-    if (checkState(miscPage, altBoxId) == BST_CHECKED)
-        modifiers |= kModAlt;
-    return int16_t(modifiers);
+    return int16_t((isOptionOn(ctrlEntry) ? kModControl : 0) | (isOptionOn(altEntry) ? kModAlt : 0));
+}
+
+// The key as its list shows it: a key without a name is no selection, which reads as 0.
+static int16_t listedKey(int virtualKey)
+{
+    char name[kKeyNameSize] = "";
+    return int16_t(keyFromName(nameFromKey(virtualKey, name, sizeof name)));
 }
 
 ShortcutClaims registerShortcuts()
 {
-    char spotlightText[kListTextSize];
-    char highlightText[kListTextSize];
-    selectedItemText(GetDlgItem(miscPage, IDC_SPOTLIGHT_KEY_LIST), spotlightText, sizeof spotlightText);
-    selectedItemText(GetDlgItem(miscPage, IDC_HIGHLIGHT_KEY_LIST), highlightText, sizeof highlightText);
+    UnregisterHotKey(overlayWindow, kSpotlightHotKeyId);
+    UnregisterHotKey(overlayWindow, kHighlightHotKeyId);
 
-    optionValues[spotlightModifiers] = modifiersFromBoxes(IDC_SPOTLIGHT_CTRL, IDC_SPOTLIGHT_ALT);
-    optionValues[highlightModifiers] = modifiersFromBoxes(IDC_HIGHLIGHT_CTRL, IDC_HIGHLIGHT_ALT);
-    optionValues[spotlightComboKey] = int16_t(keyFromName(spotlightText));
-    optionValues[highlightComboKey] = int16_t(keyFromName(highlightText));
+    // From the table, which the file filled at start-up and the dialog on OK; the entries
+    // written here are saved with the rest.
+    optionValues[spotlightModifiers] = modifiersOf(spotlightCtrl, spotlightAlt);
+    optionValues[highlightModifiers] = modifiersOf(highlightCtrl, highlightAlt);
+    optionValues[spotlightComboKey] = listedKey(optionValues[spotlightKey]);
+    optionValues[highlightComboKey] = listedKey(optionValues[highlightKey]);
 
-    // The keys come from the table, which the caller has loaded or read from the dialog.
     // Both calls are always made: one refusal does not keep the other shortcut free.
     ShortcutClaims claims;
     claims.spotlight =

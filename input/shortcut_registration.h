@@ -11,4 +11,5 @@ struct ShortcutClaims {
     bool highlight;
 };
 
+// Gives back both shortcuts, then claims them as the settings table has them.
 ShortcutClaims registerShortcuts();

@@ -11,8 +11,6 @@
 
 #include <commctrl.h>
 
-// The longest key name is three characters.
-static constexpr size_t kKeyNameBufferSize = 10;
 static constexpr size_t kOpacityLabelSize = 32;
 static constexpr int kDefaultTrackbarPosition = 7;
 
@@ -80,7 +78,7 @@ int trackbarPosition()
 // A key without a name, or a name that is not in the list, leaves the list's selection.
 void selectKey(HWND list, int virtualKey)
 {
-    char name[kKeyNameBufferSize] = "";
+    char name[kKeyNameSize] = "";
     nameFromKey(virtualKey, name, sizeof name);
     findCombo(list, name);
 }
@@ -105,7 +103,7 @@ void readDialog()
             entry = int16_t(opacityAtPosition(trackbarPosition()));
         } else {
             // Only the selected item counts: text typed into a list's edit field is never read.
-            char name[kKeyNameBufferSize];
+            char name[kKeyNameSize];
             selectedItemText(GetDlgItem(page, control.id), name, sizeof name);
             entry = int16_t(keyFromName(name));
         }

@@ -128,19 +128,12 @@ static void hideOptions()
     optionsShown(nullptr);
 }
 
-static ShortcutClaims reregisterShortcuts()
-{
-    UnregisterHotKey(overlayWindow, kSpotlightHotKeyId);
-    UnregisterHotKey(overlayWindow, kHighlightHotKeyId);
-    return registerShortcuts();
-}
-
 static void applyOptions()
 {
     readDialog();
     registrationsChanged = true;
     // The message has no owner, so the window stays usable while it shows.
-    ShortcutClaims claims = reregisterShortcuts();
+    ShortcutClaims claims = registerShortcuts();
     if (!claims.spotlight || !claims.highlight) {
         showMessage("One of the shortcut keys is already taken. Please change it.", "Quorvel");
         return;
@@ -167,7 +160,7 @@ static void discardChanges()
     loadOptions();
     fillDialog();
     if (registrationsChanged)
-        reregisterShortcuts();
+        registerShortcuts();
     registrationsChanged = false;
     loadSpotlightImage();
     fillOverlay();
