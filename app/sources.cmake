@@ -1,5 +1,4 @@
 list(APPEND ORBIQA_CORE_SOURCES
-  ${CMAKE_CURRENT_LIST_DIR}/trace.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tray_icon_path.cpp
   ${CMAKE_CURRENT_LIST_DIR}/tray_text.cpp)
 list(APPEND ORBIQA_WIN_SOURCES

@@ -1,6 +1,6 @@
 #include "input/highlight.h"
 
-#include "app/trace.h"
+#include "settings/platform.h"
 #include "overlay/overlay_surface.h"
 
 // Two calls, size then position, each showing the outline and raising it above the

@@ -1,6 +1,6 @@
 #include "input/key_lists.h"
 
-#include "app/trace.h"
+#include "settings/platform.h"
 #include "input/shortcut_keys.h"
 
 #include <cstring>

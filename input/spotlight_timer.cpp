@@ -1,6 +1,6 @@
 #include "input/spotlight_timer.h"
 
-#include "app/trace.h"
+#include "settings/platform.h"
 #include "input/highlight.h"
 #include "input/tick_decision.h"
 #include "overlay/overlay_surface.h"

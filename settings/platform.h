@@ -11,6 +11,10 @@ extern MessageBoxFunction messageBoxFunction;
 // No owner window and an OK button only.
 void showMessage(const char* text, const char* caption);
 
+// A diagnostic hook: the program marks a few moments with a short label. It does nothing
+// in a release; a debugger breakpoint on it shows the moment.
+void trace(const char* label);
+
 // A system function that older versions of Windows lack, looked up at run time so that the
 // program still starts there: null where it is missing.
 template <typename Function> Function systemFunction(const char* module, const char* name)

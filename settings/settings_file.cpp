@@ -1,6 +1,5 @@
 #include "settings/settings_file.h"
 
-#include "app/trace.h"
 #include "settings/option_table.h"
 #include "settings/platform.h"
 #include "settings/settings_codec.h"

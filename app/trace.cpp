@@ -1,3 +1,0 @@
-#include "app/trace.h"
-
-void trace(const char* /*label*/) {}
