@@ -1,5 +1,8 @@
 #include "options/control_access.h"
 
+HWND mainPage;
+HWND miscPage;
+
 int16_t checkState(HWND page, int controlId)
 {
     return int16_t(SendDlgItemMessageA(page, controlId, BM_GETCHECK, 0, 0));

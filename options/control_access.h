@@ -1,10 +1,14 @@
-// Reading and writing single dialog controls, shared by the binding of the options
-// window and the shortcut registration.
+// The options window's pages and the reading and writing of single controls on them, shared
+// by the window and the binding of its controls to the settings table.
 #pragma once
 #include <windows.h>
 
 #include <cstddef>
 #include <cstdint>
+
+// The options window's two pages, "Main" and "Misc", made with the window.
+extern HWND mainPage;
+extern HWND miscPage;
 
 // The check state of a button (BM_GETCHECK) as the settings table stores it: 0 or 1.
 // A control that does not exist reads 0.

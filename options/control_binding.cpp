@@ -4,7 +4,6 @@
 #include "input/shortcut_keys.h"
 #include "options/control_access.h"
 #include "options/options_layout.h"
-#include "options/options_window.h"
 #include "res/resource.h"
 #include "settings/option_table.h"
 #include "settings/settings_file.h"

@@ -17,8 +17,6 @@
 #include <cstring>
 
 HWND optionsWindow;
-HWND mainPage;
-HWND miscPage;
 HWND tabControl;
 unsigned char isOptsVisible;
 HFONT labelFont;

@@ -1,10 +1,10 @@
 // The options window: a dialog with the pages "Main" and "Misc" and a live preview.
 #pragma once
+#include "options/control_access.h"
+
 #include <windows.h>
 
 extern HWND optionsWindow;
-extern HWND mainPage;
-extern HWND miscPage;
 extern HWND tabControl;
 extern unsigned char isOptsVisible;
 extern HFONT labelFont; // the Opacity caption's, made with the shell windows
