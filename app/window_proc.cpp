@@ -14,7 +14,7 @@ static void onTimer(WPARAM timerId)
 // A resolution, an orientation, a monitor added or removed: the old surface would dim the
 // wrong area. A highlight's rectangle may no longer be where it was swept, so it ends, and
 // so does a sweep, whose corners were taken from the old virtual screen's corner.
-static void onDisplayChange()
+static LRESULT onDisplayChange()
 {
     followDisplayChange();
     forgetCursor();
@@ -23,6 +23,7 @@ static void onDisplayChange()
         drawPreview();
     else
         endHighlight();
+    return 0;
 }
 
 // The monitors kept their places and the mask took the new scale: a spotlight of the old
@@ -41,44 +42,34 @@ static void onScaleChange()
         drawPreview();
 }
 
-// One procedure serves both layered windows.
+// One procedure serves both layered windows. Every top-level window hears of a display or
+// scale change and of a restarted shell; the overlay alone follows them.
 LRESULT CALLBACK spotWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    // clang-format off
-    switch (message) {
-    case WM_DESTROY:           PostQuitMessage(0);      return 0;
-    case WM_TIMER:             onTimer(wParam);         return 0;
-    case WM_LBUTTONDOWN:       endHighlightOnClick();   return 0;
-    case WM_HOTKEY:                                     return 0; // claimed only; keys are polled
-    case kTrayCallbackMessage: onTrayCallback(lParam);  return 0;
-    }
-    // clang-format on
-    // The system needs the message too, to free the input's data.
-    if (message == WM_INPUT)
-        onKeyboardInput(lParam);
-    // A click that ends a highlight must not take the keyboard from the presentation.
-    if (message == WM_MOUSEACTIVATE)
-        return MA_NOACTIVATE;
-    // Every top-level window hears of it; the overlay alone follows.
-    if (message == WM_DISPLAYCHANGE && window == overlayWindow) {
-        onDisplayChange();
-        return 0;
-    }
-    // The overlay keeps its place over every monitor instead of taking the suggested one.
-    if (message == WM_DPICHANGED) {
-        if (window == overlayWindow)
-            onScaleChange();
-        return 0;
-    }
-    // The overlay keeps its caption style, but a press in the caption band at the top of
-    // the screen must end a highlight like any other, not start moving the dim layer.
-    if (message == WM_NCHITTEST && window == overlayWindow)
-        return HTCLIENT;
-    // A restarted shell has forgotten every icon; it says so once to each top-level window,
-    // the outline included, so only the overlay answers. 0 means registration failed.
-    if (message == taskbarCreatedMessage && taskbarCreatedMessage != 0 && window == overlayWindow) {
+    const bool overlay = window == overlayWindow;
+    // A restarted shell has forgotten every icon. 0 means the message could not be registered.
+    if (message == taskbarCreatedMessage && taskbarCreatedMessage != 0 && overlay) {
         addTrayIcon();
         return 0;
     }
+    // clang-format off
+    switch (message) {
+    case WM_DESTROY:           PostQuitMessage(0);                  return 0;
+    case WM_TIMER:             onTimer(wParam);                     return 0;
+    case WM_LBUTTONDOWN:       endHighlightOnClick();               return 0;
+    case WM_HOTKEY:                                                 return 0; // claimed only; keys are polled
+    case kTrayCallbackMessage: onTrayCallback(lParam);              return 0;
+    // A click that ends a highlight must not take the keyboard from the presentation.
+    case WM_MOUSEACTIVATE:                                          return MA_NOACTIVATE;
+    // The system needs the message too, to free the input's data.
+    case WM_INPUT:             onKeyboardInput(lParam);             break;
+    case WM_DISPLAYCHANGE:     if (overlay) return onDisplayChange();  break;
+    // The overlay keeps its place over every monitor instead of taking the suggested one.
+    case WM_DPICHANGED:        if (overlay) onScaleChange();        return 0;
+    // The overlay keeps its caption style, but a press in the caption band at the top of the
+    // screen must end a highlight like any other, not start moving the dim layer.
+    case WM_NCHITTEST:         if (overlay) return HTCLIENT;        break;
+    }
+    // clang-format on
     return DefWindowProcA(window, message, wParam, lParam);
 }

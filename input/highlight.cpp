@@ -27,7 +27,7 @@ void showHighlight(HighlightRect rect, int surfaceRow, ScreenPoint sweepStart)
     dimMonitorAt(sweepStart.x, sweepStart.y);
     // The fill takes away the spotlight and any earlier highlight.
     fillOverlay();
-    drawOverlay(overlayWindow, rect.left, surfaceRow, 1, rect.width, rect.height);
+    showLitRectangle(rect.left, surfaceRow, rect.width, rect.height);
     ShowWindow(overlayWindow, SW_SHOWNA);
     hideOutline();
 }

@@ -164,7 +164,7 @@ void spotlightTick()
     if (act.handBackForeground)
         SetForegroundWindow(foreground);
     if (act.redraw)
-        drawSpotlightAt(overlayWindow, tick.lastCursor.x, tick.lastCursor.y);
+        drawSpotlightAt(tick.lastCursor.x, tick.lastCursor.y);
 }
 
 void runSpotlightTimer()

@@ -89,7 +89,7 @@ static TickActions decideSteps(const TickInputs& in, TickState& state)
         visible = !visible;
         actions.show = visible ? TickActions::Show::show : TickActions::Show::hide;
     }
-    // Presenting the whole surface is the costly part: only a move is worth it.
+    // Only a cursor that moved, and could be read, is drawn at again.
     ScreenPoint cursor;
     if (!visible || !cursorOnce.get(cursor) || samePoint(cursor, state.lastCursor))
         return actions;

@@ -252,33 +252,50 @@ static RECT movedRect(const MonitorArea& area, StampPos previous, StampPos now, 
             LONG(screenHeight() - (area.row + bottom))};
 }
 
-void drawOverlay(HWND window, int x, int y, int highlight, int width, int height)
+// The whole overlay is handed over each time; changed names the part that differs from the
+// last present, in window coordinates.
+static void present(const RECT& changed)
 {
-    MonitorArea area = dimmedArea();
-    const PreparedStamp& stamp = preparedSpotlight();
-    const StampPos previous = lastStampPos;
-    drawStamp(area.view, stamp, lastStampPos, x - area.column, y - area.row, highlight, width, height,
-              optionValues[opacity]);
-
-    RECT changed = {0, 0, screenWidth(), screenHeight()};
-    if (!wholeSurfaceChanged && highlight != 1)
-        changed = movedRect(area, previous, lastStampPos, stamp.width, stamp.height);
-    wholeSurfaceChanged = false;
-    if (IsRectEmpty(&changed))
-        return; // the stamp lies wholly off the monitor, and nothing was restored
     POINT origin = {screenRect.left, screenRect.top};
     POINT source = {0, 0};
     SIZE screenSize = {screenWidth(), screenHeight()};
     UPDATELAYEREDWINDOWINFO info = {sizeof info, nullptr, &origin,        &screenSize, surfaceDC,
                                     &source,     0,       &blendFunction, ULW_ALPHA,   &changed};
-    presentFunction(window, &info);
+    presentFunction(overlayWindow, &info);
 }
 
-void drawSpotlightAt(HWND window, int x, int y)
+static RECT wholeOverlay()
+{
+    return {0, 0, screenWidth(), screenHeight()};
+}
+
+void stampSpotlight(int x, int y)
+{
+    MonitorArea area = dimmedArea();
+    const PreparedStamp& stamp = preparedSpotlight();
+    const StampPos previous = lastStampPos;
+    drawStamp(area.view, stamp, lastStampPos, x - area.column, y - area.row, 0, 0, 0, optionValues[opacity]);
+    RECT changed = wholeSurfaceChanged ? wholeOverlay()
+                                       : movedRect(area, previous, lastStampPos, stamp.width, stamp.height);
+    wholeSurfaceChanged = false;
+    if (!IsRectEmpty(&changed)) // empty: the stamp lies wholly off the monitor, and nothing was restored
+        present(changed);
+}
+
+void showLitRectangle(int x, int y, int width, int height)
+{
+    MonitorArea area = dimmedArea();
+    drawStamp(area.view, preparedSpotlight(), lastStampPos, x - area.column, y - area.row, 1, width, height,
+              optionValues[opacity]);
+    wholeSurfaceChanged = false;
+    present(wholeOverlay());
+}
+
+void drawSpotlightAt(int x, int y)
 {
     SpotlightPlace place = placeSpotlight(monitorLayout, spotlightScaling, x, y);
     switchMonitor(place.monitor);
-    drawOverlay(window, place.x, place.y, 0, 0, 0);
+    stampSpotlight(place.x, place.y);
 }
 
 void drawPreview()
@@ -286,6 +303,6 @@ void drawPreview()
     dimPrimaryMonitor();
     wholeSurfaceChanged = true;
     MonitorArea area = dimmedArea();
-    drawOverlay(overlayWindow, area.column + area.view.width / 2 - spotlightMask().width / 2,
-                area.row + kPreviewBottomRow, 0, 0, 0);
+    stampSpotlight(area.column + area.view.width / 2 - spotlightMask().width / 2,
+                   area.row + kPreviewBottomRow);
 }

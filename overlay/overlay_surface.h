@@ -53,11 +53,14 @@ void fillOverlay();
 using PresentFunction = BOOL(WINAPI*)(HWND, const UPDATELAYEREDWINDOWINFO*);
 extern PresentFunction presentFunction;
 
-// x, y: the stamp's lower-left corner as a surface column and row; clipped to the dimmed
-// monitor. After a move only the restored and the stamped rectangles are presented as
-// changed; after a fill, a highlight or a monitor switch the whole surface.
-void drawOverlay(HWND window, int x, int y, int highlight, int width, int height);
+// The spotlight's lower-left corner at x, y, a surface column and row, clipped to the dimmed
+// monitor; the previous stamp's rectangle dimmed again. After a move only the restored and
+// the stamped rectangles are presented as changed; after a fill or a monitor switch the
+// whole surface.
+void stampSpotlight(int x, int y);
+// A fully lit rectangle (lower-left corner x, y, as above), presented whole.
+void showLitRectangle(int x, int y, int width, int height);
 // The spotlight centred on the point (relative to the virtual screen's corner): the
 // monitor under it is dimmed and its mask scaled first, then the stamp centred.
-void drawSpotlightAt(HWND window, int x, int y);
+void drawSpotlightAt(int x, int y);
 void drawPreview();

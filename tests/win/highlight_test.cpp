@@ -57,12 +57,12 @@ TEST(Present, AMoveHandsOverTheUnionOfBothPlacesAndTheMaskFollowsTheScale)
     loadSpotlightImage();
     presentFunction = recordPresent;
     fillOverlay();
-    drawOverlay(overlayWindow, 100, 200, 0, 0, 0);
+    stampSpotlight(100, 200);
     const RECT whole = {0, 0, screenWidth(), screenHeight()},
                moved = {100, screenHeight() - 200 - spotlightMask().height, 130 + spotlightMask().width,
                         screenHeight() - 190};
     EXPECT_TRUE(EqualRect(&presented, &whole));
-    drawOverlay(overlayWindow, 130, 190, 0, 0, 0);
+    stampSpotlight(130, 190);
     EXPECT_TRUE(spotlightMask().width > 0 && EqualRect(&presented, &moved));
     presentFunction = UpdateLayeredWindowIndirect;
 
