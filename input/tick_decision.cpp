@@ -1,9 +1,6 @@
 #include "input/tick_decision.h"
 
-static bool entryOn(int entry)
-{
-    return entry == 1;
-}
+#include "settings/option_table.h"
 
 static bool samePoint(ScreenPoint a, ScreenPoint b)
 {
@@ -39,7 +36,7 @@ static void sweepStep(const TickInputs& in, CursorOnce& cursorOnce, TickState& s
         if (!state.highPrev)
             state.dragAnchor = cursor;
         state.dragCurrent = cursor;
-        if (entryOn(in.showOutline)) {
+        if (isOn(in.showOutline)) {
             actions.placeOutline = true;
             actions.outline = rectOfCorners(state.dragAnchor, state.dragCurrent);
         }
@@ -65,7 +62,7 @@ static TickActions decideSteps(const TickInputs& in, TickState& state)
         return actions;
     }
     actions.keepTopmost =
-        in.overlayVisible && entryOn(in.forceTopmost) && !in.overlayForeground && !in.outlineForeground;
+        in.overlayVisible && isOn(in.forceTopmost) && !in.overlayForeground && !in.outlineForeground;
 
     // The sweep runs even with a highlight on screen: a new one replaces it.
     CursorOnce cursorOnce = {in.readCursor};
@@ -74,7 +71,7 @@ static TickActions decideSteps(const TickInputs& in, TickState& state)
         return actions;
 
     bool visible = in.overlayVisible;
-    if (entryOn(in.holdMode)) {
+    if (isOn(in.holdMode)) {
         if (!shortcutHeld(in.readKey, in.spotlightModifiers, in.spotlightKey)) {
             actions.show = TickActions::Show::hide;
             return actions;

@@ -1,5 +1,7 @@
 #include "options/control_access.h"
 
+#include "settings/option_table.h"
+
 HWND mainPage;
 HWND miscPage;
 
@@ -10,7 +12,7 @@ int16_t checkState(HWND page, int controlId)
 
 void setCheckState(HWND page, int controlId, int16_t entry)
 {
-    SendDlgItemMessageA(page, controlId, BM_SETCHECK, entry == 1 ? BST_CHECKED : BST_UNCHECKED, 0);
+    SendDlgItemMessageA(page, controlId, BM_SETCHECK, isOn(entry) ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void selectedItemText(HWND list, char* buffer, size_t size)

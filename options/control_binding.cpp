@@ -11,7 +11,7 @@
 #include <commctrl.h>
 
 static constexpr size_t kOpacityLabelSize = 32;
-static constexpr int kDefaultTrackbarPosition = 7;
+static constexpr int kDefaultTrackbarPosition = trackbarPositionFor(kDefaultOpacity);
 
 namespace {
 
@@ -51,18 +51,6 @@ constexpr BoundControl kBoundControls[] = {
     {IDC_SPOTLIGHT_KEY_LIST, spotlightKey, Page::misc, Kind::keyList},
     {IDC_HIGHLIGHT_KEY_LIST, highlightKey, Page::misc, Kind::keyList},
 };
-
-// A button's entry is keyed by the button's own identifier, as the settings file has it.
-constexpr bool buttonsKeyedByTheirIds()
-{
-    for (const BoundControl& control : kBoundControls)
-        if (control.kind == Kind::button && control.key != control.id)
-            return false;
-    return true;
-}
-static_assert(buttonsKeyedByTheirIds(), "a button's settings key is its control identifier");
-static_assert(spotlightComboKey == IDC_SPOTLIGHT_KEY_LIST && highlightComboKey == IDC_HIGHLIGHT_KEY_LIST,
-              "the key lists' last registered keys are kept under the lists' identifiers");
 
 HWND pageWindow(Page page)
 {

@@ -29,11 +29,11 @@ inline int optionsWindowX(int screenWidth, int optionsWidth)
 constexpr int kOpacityPerTrackbarStep = 25;
 constexpr int kTrackbarMinPosition = 1;
 constexpr int kTrackbarMaxPosition = 10;
-inline int trackbarPositionFor(int opacity)
+constexpr int trackbarPositionFor(int opacity)
 {
     return opacity / kOpacityPerTrackbarStep;
 }
-inline int opacityAtPosition(int position)
+constexpr int opacityAtPosition(int position)
 {
     return position * kOpacityPerTrackbarStep;
 }

@@ -7,7 +7,7 @@ void setDefaultValues()
     for (int16_t& entry : optionValues)
         entry = kNoValue;
     optionValues[optionsPage] = 0;
-    optionValues[opacity] = 175;
+    optionValues[opacity] = kDefaultOpacity;
 
     const int offByDefault[] = {blurEnabled, toggleMode,    sizeSmall,     sizeMedium,   sizeExtraLarge,
                                 shapeRect,   shapeThinRect, spotlightCtrl, highlightCtrl};
