@@ -13,13 +13,13 @@
 
 #include <commctrl.h>
 
+#include "orbiqa_names.h"
 #include "orbiqa_version.h"
 
 #include <cstdio>
 
 unsigned char quitRequested;
 
-static constexpr char kNoticeCaption[] = "Quorvel";
 static constexpr DWORD kLayeredToolExStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
 static constexpr BYTE kOutlineAlpha = 20;
 static constexpr COLORREF kOutlineColour = RGB(121, 160, 253);
@@ -98,7 +98,7 @@ HANDLE singleInstanceMutex;
 // The Local namespace makes it one copy per user session.
 static bool anotherCopyRunning()
 {
-    singleInstanceMutex = CreateMutexA(nullptr, FALSE, "Local\\Orbiqa.SingleInstance");
+    singleInstanceMutex = CreateMutexA(nullptr, FALSE, kSingleInstanceMutexName);
     DWORD error = GetLastError();
     if (singleInstanceMutex && error == ERROR_ALREADY_EXISTS) {
         CloseHandle(singleInstanceMutex);
@@ -114,7 +114,7 @@ bool startOrbiqa(HINSTANCE instance, int showCommand)
     appInstance = instance;
 
     if (anotherCopyRunning()) {
-        showMessage("Only one instance of Orbiqa can run at a time", kNoticeCaption);
+        showMessage("Only one instance of " ORBIQA_NAME " can run at a time", kNoticeCaption);
         return false;
     }
 
@@ -122,7 +122,7 @@ bool startOrbiqa(HINSTANCE instance, int showCommand)
     // with no way to reach or end it.
     if (const char* missing = createShellWindows(showCommand)) {
         char text[160];
-        snprintf(text, sizeof text, "Orbiqa could not start: %s could not be created.", missing);
+        snprintf(text, sizeof text, ORBIQA_NAME " could not start: %s could not be created.", missing);
         showMessage(text, kNoticeCaption);
         return false;
     }

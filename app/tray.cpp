@@ -6,6 +6,7 @@
 #include "options/options_window.h"
 #include "res/resource.h"
 #include "settings/option_table.h"
+#include "settings/paths.h"
 #include "settings/settings_file.h"
 
 #include <cstdio>
@@ -123,9 +124,9 @@ void removeTrayIcon()
 
 void initTray()
 {
-    wchar_t iconPath[kTrayIconPathSize];
+    wchar_t iconPath[kPathBufferSize];
     trayIcon = nullptr;
-    if (buildTrayIconPath(programDir, iconPath, kTrayIconPathSize))
+    if (buildTrayIconPath(programDir, iconPath, kPathBufferSize))
         trayIcon = HICON(LoadImageW(appInstance, iconPath, IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
     // An entry without an image is an invisible slot, the only way in lost: the program's
     // own icon stands in for a missing or unreadable file.

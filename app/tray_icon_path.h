@@ -2,10 +2,7 @@
 #pragma once
 #include <cstddef>
 
-// The icon file's buffer in characters: the size the icon path has always been built in.
-constexpr size_t kTrayIconPathSize = 255;
-
-// Builds programDir + "\orbiqaIco.ICO" into path. A folder too long for the buffer gives
+// Builds programDir + "\" + the icon's file name into path. A folder too long for the buffer gives
 // false and an empty path, never a cut one that could name some other file; so does an
 // empty folder.
 bool buildTrayIconPath(const wchar_t* programDir, wchar_t* path, size_t size);

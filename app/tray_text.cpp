@@ -23,7 +23,7 @@ static ShortcutNames namesOf(const TrayShortcuts& shortcuts)
 void trayTipText(const TrayShortcuts& shortcuts, char* buffer, size_t size)
 {
     ShortcutNames names = namesOf(shortcuts);
-    snprintf(buffer, size, "Orbiqa: %s %s for the spotlight, %s to highlight",
+    snprintf(buffer, size, ORBIQA_NAME ": %s %s for the spotlight, %s to highlight",
              shortcuts.holdMode ? "hold" : "press", names.spotlight, names.highlight);
 }
 
@@ -37,18 +37,20 @@ bool startNoticeText(const TrayShortcuts& shortcuts, bool firstRun, bool spotlig
     char sentence[kBalloonTextSize];
     if (firstRun) {
         snprintf(sentence, sizeof sentence,
-                 "Orbiqa runs in the notification area. %s %s for the spotlight, %s to highlight. ",
+                 ORBIQA_NAME " runs in the notification area. %s %s for the spotlight, %s to highlight. ",
                  shortcuts.holdMode ? "Hold" : "Press", names.spotlight, names.highlight);
         appendBounded(buffer, size, sentence);
     }
     if (spotlightTaken && highlightTaken)
         snprintf(sentence, sizeof sentence,
-                 "Other programs use %s and %s; Orbiqa still reacts to them. Change them in Options: "
+                 "Other programs use %s and %s; " ORBIQA_NAME
+                 " still reacts to them. Change them in Options: "
                  "double-click the icon.",
                  names.spotlight, names.highlight);
     else if (spotlightTaken || highlightTaken)
         snprintf(sentence, sizeof sentence,
-                 "Another program uses %s; Orbiqa still reacts to it. Change it in Options: double-click "
+                 "Another program uses %s; " ORBIQA_NAME
+                 " still reacts to it. Change it in Options: double-click "
                  "the icon.",
                  spotlightTaken ? names.spotlight : names.highlight);
     else if (firstRun)

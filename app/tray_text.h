@@ -2,12 +2,14 @@
 #pragma once
 #include <cstddef>
 
+#include "orbiqa_names.h"
+
 // The tip and balloon fields of the shell's icon record, terminators included.
 constexpr size_t kTrayTipSize = 128;
 constexpr size_t kBalloonTitleSize = 64;
 constexpr size_t kBalloonTextSize = 256;
 
-constexpr char kBalloonTitle[] = "Orbiqa";
+constexpr char kBalloonTitle[] = ORBIQA_NAME;
 
 struct TrayShortcuts {
     int spotlightModifiers;

@@ -3,7 +3,7 @@
 set(ORBIQA_SANITIZERS -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 
 add_library(orbiqa_core STATIC ${ORBIQA_CORE_SOURCES})
-target_include_directories(orbiqa_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_include_directories(orbiqa_core PUBLIC ${CMAKE_SOURCE_DIR} ${ORBIQA_GENERATED_DIR})
 target_compile_options(orbiqa_core PRIVATE ${ORBIQA_WARNINGS} PUBLIC ${ORBIQA_SANITIZERS})
 target_link_options(orbiqa_core PUBLIC ${ORBIQA_SANITIZERS})
 
@@ -21,7 +21,7 @@ if(ORBIQA_TESTS)
 
   # Runs the settings loader on random input for a few seconds so the target cannot rot.
   add_executable(settings_fuzz ${CMAKE_SOURCE_DIR}/tests/fuzz/settings_fuzz.cpp ${ORBIQA_CORE_SOURCES})
-  target_include_directories(settings_fuzz PRIVATE ${CMAKE_SOURCE_DIR})
+  target_include_directories(settings_fuzz PRIVATE ${CMAKE_SOURCE_DIR} ${ORBIQA_GENERATED_DIR})
   target_compile_options(settings_fuzz PRIVATE -fsanitize=fuzzer,address,undefined ${ORBIQA_WARNINGS})
   target_link_options(settings_fuzz PRIVATE -fsanitize=fuzzer,address,undefined)
   # New inputs go to the build tree; the committed seeds are only read.
@@ -34,7 +34,7 @@ find_package(benchmark QUIET)
 if(benchmark_FOUND)
   # Benchmarks measure the optimised code, without sanitizers.
   add_library(orbiqa_core_fast STATIC ${ORBIQA_CORE_SOURCES})
-  target_include_directories(orbiqa_core_fast PUBLIC ${CMAKE_SOURCE_DIR})
+  target_include_directories(orbiqa_core_fast PUBLIC ${CMAKE_SOURCE_DIR} ${ORBIQA_GENERATED_DIR})
   target_compile_options(orbiqa_core_fast PRIVATE -O2 ${ORBIQA_WARNINGS})
   file(GLOB ORBIQA_BENCHMARKS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/bench/*.cpp)
   # The real spotlight masks come from the asset generator.

@@ -15,16 +15,15 @@ file(MAKE_DIRECTORY ${ORBIQA_DIST_DIR} ${ORBIQA_ASSET_DIR})
 add_compile_definitions(WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601 WINVER=0x0601)
 
 add_library(orbiqa_core STATIC ${ORBIQA_CORE_SOURCES})
-target_include_directories(orbiqa_core PUBLIC ${CMAKE_SOURCE_DIR})
+target_include_directories(orbiqa_core PUBLIC ${CMAKE_SOURCE_DIR} ${ORBIQA_GENERATED_DIR})
 target_compile_options(orbiqa_core PRIVATE ${ORBIQA_WARNINGS})
 
 # The version, written once in project(), for the resources and the About label.
-set(ORBIQA_GENERATED_DIR ${CMAKE_BINARY_DIR}/generated)
 configure_file(${CMAKE_SOURCE_DIR}/res/orbiqa_version.h.in ${ORBIQA_GENERATED_DIR}/orbiqa_version.h @ONLY)
 configure_file(${CMAKE_SOURCE_DIR}/res/orbiqa.manifest.in ${ORBIQA_GENERATED_DIR}/orbiqa.manifest @ONLY)
 
 add_library(orbiqa_win STATIC ${ORBIQA_WIN_SOURCES})
-target_include_directories(orbiqa_win PUBLIC ${CMAKE_SOURCE_DIR} ${ORBIQA_GENERATED_DIR})
+target_include_directories(orbiqa_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(orbiqa_win PRIVATE ${ORBIQA_WARNINGS})
 target_link_libraries(orbiqa_win PUBLIC orbiqa_core user32 gdi32 shell32 shlwapi advapi32 comctl32)
 
@@ -33,6 +32,7 @@ target_link_libraries(orbiqa_win PUBLIC orbiqa_core user32 gdi32 shell32 shlwapi
 # here); on Windows itself it is an ordinary target of this build.
 if(CMAKE_CROSSCOMPILING)
   find_program(ORBIQA_HOST_CXX NAMES c++ g++ clang++ REQUIRED)
+  set(ORBIQA_HOST_SUFFIX "")
   set(ORBIQA_MAKE_ASSETS ${CMAKE_BINARY_DIR}/host-tools/make_assets)
   add_custom_command(OUTPUT ${ORBIQA_MAKE_ASSETS}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host-tools
@@ -42,6 +42,8 @@ if(CMAKE_CROSSCOMPILING)
             ${CMAKE_SOURCE_DIR}/overlay/spotlight_files.h
     COMMENT "Building the asset tool natively")
 else()
+  set(ORBIQA_HOST_CXX ${CMAKE_CXX_COMPILER})
+  set(ORBIQA_HOST_SUFFIX ${CMAKE_EXECUTABLE_SUFFIX})
   add_executable(make_assets ${ORBIQA_ASSET_TOOL_SOURCES})
   target_include_directories(make_assets PRIVATE ${CMAKE_SOURCE_DIR})
   set(ORBIQA_MAKE_ASSETS make_assets)
@@ -52,28 +54,26 @@ add_custom_command(OUTPUT ${ORBIQA_RESOURCE_ASSETS}
   COMMAND ${ORBIQA_MAKE_ASSETS} resources ${ORBIQA_ASSET_DIR}
   DEPENDS ${ORBIQA_MAKE_ASSETS} COMMENT "Drawing the resource pictures")
 
-# The spotlight file names are read from the header that the loader and the asset tool
-# share, so this list cannot disagree with either.
-set(ORBIQA_SPOTLIGHT_NAMES_HEADER ${CMAKE_SOURCE_DIR}/overlay/spotlight_files.h)
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ORBIQA_SPOTLIGHT_NAMES_HEADER})
-function(orbiqa_spotlight_names array result)
-  file(STRINGS ${ORBIQA_SPOTLIGHT_NAMES_HEADER} line REGEX "${array}\\[")
-  string(REGEX MATCHALL "\"[A-Za-z]+\"" names "${line}")
-  string(REPLACE "\"" "" names "${names}")
-  set(${result} ${names} PARENT_SCOPE)
-endfunction()
-orbiqa_spotlight_names(kSpotlightShapeNames ORBIQA_SPOTLIGHT_SHAPES)
-orbiqa_spotlight_names(kSpotlightSizeNames ORBIQA_SPOTLIGHT_SIZES)
-set(ORBIQA_DATA_NAMES orbiqaIco.ICO)
-foreach(shape ${ORBIQA_SPOTLIGHT_SHAPES})
-  foreach(size ${ORBIQA_SPOTLIGHT_SIZES})
-    list(APPEND ORBIQA_DATA_NAMES spotlight${shape}${size}.bmp spotlight${shape}${size}Blur.bmp)
-  endforeach()
-endforeach()
-list(LENGTH ORBIQA_DATA_NAMES ORBIQA_DATA_COUNT)
-if(NOT ORBIQA_DATA_COUNT EQUAL 25)
-  message(FATAL_ERROR "Expected 24 spotlight files and the tray icon, found: ${ORBIQA_DATA_NAMES}")
+# The data files' names come from the function that names them for the loader and the
+# asset tool, through a small program built and run now with the machine's own compiler,
+# so this list cannot disagree with either.
+set(ORBIQA_DATA_NAMES_SOURCES ${CMAKE_SOURCE_DIR}/tools/data_file_names.cpp
+                              ${CMAKE_SOURCE_DIR}/overlay/spotlight_files.cpp)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${ORBIQA_DATA_NAMES_SOURCES}
+                                                               ${CMAKE_SOURCE_DIR}/overlay/spotlight_files.h)
+set(ORBIQA_DATA_NAMES_TOOL ${CMAKE_BINARY_DIR}/host-tools/data_file_names${ORBIQA_HOST_SUFFIX})
+file(MAKE_DIRECTORY ${CMAKE_BINARY_DIR}/host-tools)
+execute_process(COMMAND ${ORBIQA_HOST_CXX} -std=c++17 -I${CMAKE_SOURCE_DIR} -o ${ORBIQA_DATA_NAMES_TOOL}
+                        ${ORBIQA_DATA_NAMES_SOURCES}
+                RESULT_VARIABLE ORBIQA_DATA_NAMES_BUILT ERROR_VARIABLE ORBIQA_DATA_NAMES_ERROR)
+if(ORBIQA_DATA_NAMES_BUILT EQUAL 0)
+  execute_process(COMMAND ${ORBIQA_DATA_NAMES_TOOL} RESULT_VARIABLE ORBIQA_DATA_NAMES_LISTED
+                  OUTPUT_VARIABLE ORBIQA_DATA_NAMES OUTPUT_STRIP_TRAILING_WHITESPACE)
 endif()
+if(NOT ORBIQA_DATA_NAMES_BUILT EQUAL 0 OR NOT ORBIQA_DATA_NAMES_LISTED EQUAL 0)
+  message(FATAL_ERROR "Cannot list the data files: ${ORBIQA_DATA_NAMES_ERROR}")
+endif()
+string(REPLACE "\n" ";" ORBIQA_DATA_NAMES "${ORBIQA_DATA_NAMES}")
 list(TRANSFORM ORBIQA_DATA_NAMES PREPEND ${ORBIQA_DIST_DIR}/ OUTPUT_VARIABLE ORBIQA_DATA_FILES)
 add_custom_command(OUTPUT ${ORBIQA_DATA_FILES}
   COMMAND ${ORBIQA_MAKE_ASSETS} spotlights ${ORBIQA_DIST_DIR}
@@ -91,19 +91,20 @@ endif()
 set(ORBIQA_RC ${CMAKE_SOURCE_DIR}/res/orbiqa.rc)
 file(GLOB ORBIQA_RC_DEPENDS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*)
 set_source_files_properties(${ORBIQA_RC} PROPERTIES OBJECT_DEPENDS
-  "${ORBIQA_RESOURCE_ASSETS};${ORBIQA_RC_DEPENDS};${ORBIQA_GENERATED_DIR}/orbiqa_version.h;${ORBIQA_GENERATED_DIR}/orbiqa.manifest")
+  "${ORBIQA_RESOURCE_ASSETS};${ORBIQA_RC_DEPENDS};${ORBIQA_GENERATED_DIR}/orbiqa_version.h;${ORBIQA_GENERATED_DIR}/orbiqa_names.h;${ORBIQA_GENERATED_DIR}/orbiqa.manifest")
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${ORBIQA_GENERATED_DIR} -I${ORBIQA_ASSET_DIR} -I${CMAKE_SOURCE_DIR}/res")
 
-add_executable(Orbiqa WIN32 app/main.cpp ${ORBIQA_RC})
-target_compile_options(Orbiqa PRIVATE ${ORBIQA_WARNINGS})
-target_link_libraries(Orbiqa PRIVATE orbiqa_win)
+add_executable(${PROJECT_NAME} WIN32 app/main.cpp ${ORBIQA_RC})
+target_compile_options(${PROJECT_NAME} PRIVATE ${ORBIQA_WARNINGS})
+target_link_libraries(${PROJECT_NAME} PRIVATE orbiqa_win)
 # Address-space layout randomisation and no execution from data pages, stated rather
 # than left to the linker's defaults; 64 bits also take the high-entropy layout.
-target_link_options(Orbiqa PRIVATE -static $<$<CONFIG:Release>:-s> -Wl,--dynamicbase -Wl,--nxcompat
+target_link_options(${PROJECT_NAME} PRIVATE -static $<$<CONFIG:Release>:-s> -Wl,--dynamicbase -Wl,--nxcompat
                     $<$<EQUAL:${CMAKE_SIZEOF_VOID_P},8>:-Wl,--high-entropy-va>)
-add_dependencies(Orbiqa orbiqa_data)
-add_custom_command(TARGET Orbiqa POST_BUILD
-  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:Orbiqa> ${ORBIQA_DIST_DIR}/Orbiqa.exe
+add_dependencies(${PROJECT_NAME} orbiqa_data)
+set(ORBIQA_DIST_EXE ${ORBIQA_DIST_DIR}/${PROJECT_NAME}.exe)
+add_custom_command(TARGET ${PROJECT_NAME} POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${PROJECT_NAME}> ${ORBIQA_DIST_EXE}
   COMMENT "Packaging dist/${ORBIQA_DIST}")
 
 # The yardstick of scripts/idle-cpu.sh: a bare program with a 10 ms timer.
@@ -116,11 +117,11 @@ target_link_options(idle_reference PRIVATE -static)
 # that matches dist/<arch>/.
 # The zip is made as part of "all", so installing must not build "all" again.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY TRUE)
-install(PROGRAMS ${ORBIQA_DIST_DIR}/Orbiqa.exe DESTINATION .)
+install(PROGRAMS ${ORBIQA_DIST_EXE} DESTINATION .)
 install(FILES ${ORBIQA_DATA_FILES} DESTINATION .)
 set(CPACK_GENERATOR ZIP)
-set(CPACK_PACKAGE_NAME Orbiqa)
-set(ORBIQA_PACKAGE_NAME Orbiqa-${PROJECT_VERSION}-${ORBIQA_DIST})
+set(CPACK_PACKAGE_NAME ${PROJECT_NAME})
+set(ORBIQA_PACKAGE_NAME ${PROJECT_NAME}-${PROJECT_VERSION}-${ORBIQA_DIST})
 set(CPACK_PACKAGE_FILE_NAME ${ORBIQA_PACKAGE_NAME})
 set(CPACK_OUTPUT_FILE_PREFIX ${CMAKE_SOURCE_DIR}/dist)
 set(CPACK_INCLUDE_TOPLEVEL_DIRECTORY OFF)
@@ -129,7 +130,7 @@ include(CPack)
 set(ORBIQA_ZIP ${CMAKE_SOURCE_DIR}/dist/${ORBIQA_PACKAGE_NAME}.zip)
 add_custom_command(OUTPUT ${ORBIQA_ZIP}
   COMMAND ${CMAKE_CPACK_COMMAND} -G ZIP --config ${CMAKE_BINARY_DIR}/CPackConfig.cmake
-  DEPENDS Orbiqa ${ORBIQA_DATA_FILES}
+  DEPENDS ${PROJECT_NAME} ${ORBIQA_DATA_FILES}
   WORKING_DIRECTORY ${CMAKE_BINARY_DIR}
   COMMENT "Packing dist/${ORBIQA_PACKAGE_NAME}.zip")
 add_custom_target(orbiqa_zip ALL DEPENDS ${ORBIQA_ZIP})

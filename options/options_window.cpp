@@ -12,6 +12,8 @@
 #include "settings/settings_file.h"
 #include "settings/startup_entry.h"
 
+#include "orbiqa_names.h"
+
 #include <commctrl.h>
 
 #include <cstring>
@@ -133,7 +135,7 @@ static void applyOptions()
     // The message has no owner, so the window stays usable while it shows.
     ShortcutClaims claims = registerShortcuts();
     if (!claims.spotlight || !claims.highlight) {
-        showMessage("One of the shortcut keys is already taken. Please change it.", "Quorvel");
+        showMessage("One of the shortcut keys is already taken. Please change it.", kNoticeCaption);
         return;
     }
     registrationsChanged = false;
@@ -143,9 +145,10 @@ static void applyOptions()
     // Only here, where the user has just chosen: at start-up, perhaps at log-on before a
     // presentation, nothing is said about it.
     if (updateStartupEntry() == StartupEntryResult::machineValueKept)
-        showMessage("Windows will still start Orbiqa for every user until this option is turned off in "
-                    "Orbiqa run as administrator.",
-                    "Quorvel");
+        showMessage("Windows will still start " ORBIQA_NAME
+                    " for every user until this option is turned off in " ORBIQA_NAME
+                    " run as administrator.",
+                    kNoticeCaption);
     if (optionsAppliedFunction)
         optionsAppliedFunction();
 }

@@ -9,17 +9,13 @@
 
 namespace {
 
-constexpr int kNotChosen = -1;
-// Room for the longest file name the constants can make.
-constexpr size_t kSpotlightNameSize = 64;
-
-// The position of the first entry that is exactly 1.
+// The position of the first entry that is on.
 int firstOn(const int16_t* entries, int count)
 {
     for (int i = 0; i < count; ++i)
-        if (entries[i] == 1)
+        if (isOn(entries[i]))
             return i;
-    return kNotChosen;
+    return kNoSpotlightChoice;
 }
 
 // Offsets in the file: the info header follows the 14-byte file header.
@@ -53,22 +49,19 @@ bool buildSpotlightPath(const wchar_t* programDir, const SpotlightSettings& sett
                                                   settings.shapeThinRect};
     const int16_t sizes[kSpotlightSizeCount] = {settings.sizeSmall, settings.sizeMedium, settings.sizeLarge,
                                                 settings.sizeExtraLarge};
-    int shapeIndex = firstOn(shapes, kSpotlightShapeCount);
-    int sizeIndex = firstOn(sizes, kSpotlightSizeCount);
-    const char* blur = settings.blurEnabled == 1 ? kSpotlightBlurSuffix : "";
+    const SpotlightFileKind kind = {firstOn(shapes, kSpotlightShapeCount),
+                                    firstOn(sizes, kSpotlightSizeCount), isOn(settings.blurEnabled)};
+    char name[kDataFileNameSize] = "";
+    wchar_t wideName[kDataFileNameSize] = L"";
+    if (!spotlightFileName(kind, name, sizeof name) || !widenAscii(wideName, kDataFileNameSize, name)) {
+        joinBounded(path, size, {}); // an empty path: the folder alone is no file to load
+        return false;
+    }
     // Without a shape or a size the name is only the folder's own with ".bmp": a file
     // that normally does not exist, so nothing loads.
-    char name[kSpotlightNameSize] = "";
-    if (shapeIndex == kNotChosen || sizeIndex == kNotChosen)
-        snprintf(name, sizeof name, "%s%s", blur, kSpotlightExtension);
-    else
-        snprintf(name, sizeof name, "\\%s%s%s%s%s", kSpotlightNamePrefix, kSpotlightShapeNames[shapeIndex],
-                 kSpotlightSizeNames[sizeIndex], blur, kSpotlightExtension);
-    // The file names are ASCII, so each character widens as it is.
-    wchar_t wideName[kSpotlightNameSize] = L"";
-    for (size_t i = 0; name[i] != '\0'; ++i)
-        wideName[i] = wchar_t(name[i]);
-    return joinInProgramDir(path, size, programDir, {wideName});
+    if (kind.shape == kNoSpotlightChoice || kind.size == kNoSpotlightChoice)
+        return joinInProgramDir(path, size, programDir, {wideName});
+    return joinInProgramDir(path, size, programDir, {L"\\", wideName});
 }
 
 bool bmpRowsTopDown(const uint8_t* fileStart, size_t length)

@@ -4,9 +4,6 @@
 #include <cstddef>
 #include <cstdint>
 
-// The path buffer in characters, terminator included.
-constexpr size_t kSpotlightPathSize = 256;
-
 // The entries that pick the file; each counts only when it is exactly 1.
 struct SpotlightSettings {
     int16_t shapeCircle;

@@ -1,6 +1,7 @@
 #include "overlay/spotlight_image.h"
 
 #include "overlay/spotlight_choice.h"
+#include "settings/paths.h"
 #include "settings/platform.h"
 #include "settings/settings_file.h"
 
@@ -44,8 +45,8 @@ void loadSpotlightImage()
     spotlightImage = {};
     replaceMaskFile(spotlightScaling, {});
 
-    wchar_t path[kSpotlightPathSize];
-    if (!buildSpotlightPath(programDir, currentSpotlightSettings(), path, kSpotlightPathSize) ||
+    wchar_t path[kPathBufferSize];
+    if (!buildSpotlightPath(programDir, currentSpotlightSettings(), path, kPathBufferSize) ||
         fileRowsTopDown(path))
         return;
     HBITMAP bitmap =

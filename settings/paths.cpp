@@ -1,5 +1,7 @@
 #include "settings/paths.h"
 
+#include "orbiqa_names.h"
+
 #include <string>
 
 template <typename Char> static bool appendText(Char* buffer, size_t size, const Char* text)
@@ -40,6 +42,20 @@ static bool joinAfter(wchar_t* buffer, size_t size, const wchar_t* first,
     return fits;
 }
 
+bool widenAscii(wchar_t* buffer, size_t size, const char* text)
+{
+    size_t length = std::char_traits<char>::length(text);
+    if (size == 0)
+        return false;
+    if (length >= size) {
+        buffer[0] = L'\0';
+        return false;
+    }
+    for (size_t i = 0; i <= length; ++i)
+        buffer[i] = wchar_t(text[i]);
+    return true;
+}
+
 bool joinBounded(wchar_t* buffer, size_t size, std::initializer_list<const wchar_t*> parts)
 {
     return joinAfter(buffer, size, nullptr, parts);
@@ -64,8 +80,8 @@ bool buildSettingsPaths(const wchar_t* appDataDir, wchar_t* settingsDir, wchar_t
 {
     wchar_t tempPath[kPathBufferSize];
     bool fits = appDataDir[0] != L'\0' &&
-                joinBounded(settingsDir, kPathBufferSize, {appDataDir, L"\\Orbiqa\\"}) &&
-                joinBounded(fileOptions, kPathBufferSize, {settingsDir, L"Settings.dat"}) &&
+                joinBounded(settingsDir, kPathBufferSize, {appDataDir, L"\\", kSettingsFolderName, L"\\"}) &&
+                joinBounded(fileOptions, kPathBufferSize, {settingsDir, kSettingsFileName}) &&
                 buildSaveTempPath(fileOptions, tempPath, kPathBufferSize);
     if (!fits) {
         settingsDir[0] = L'\0';

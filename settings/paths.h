@@ -15,6 +15,10 @@ bool appendBounded(wchar_t* buffer, size_t size, const wchar_t* text);
 // The same for text that is no path, such as a message.
 bool appendBounded(char* buffer, size_t size, const char* text);
 
+// Widens an ASCII text, such as a file name the program ships, into buffer; like
+// appendBounded, a text that does not fit leaves an empty buffer and gives false.
+bool widenAscii(wchar_t* buffer, size_t size, const char* text);
+
 // Puts the parts one after the other into buffer. When they do not fit in size
 // characters, buffer is left empty (a cut path could name some other file) and the
 // result is false.

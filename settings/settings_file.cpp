@@ -4,6 +4,8 @@
 #include "settings/platform.h"
 #include "settings/settings_codec.h"
 
+#include "orbiqa_names.h"
+
 #include <io.h>
 #include <shlobj.h>
 #include <shlwapi.h>
@@ -14,8 +16,6 @@ wchar_t programDir[kPathBufferSize];
 wchar_t settingsDir[kPathBufferSize];
 wchar_t fileOptions[kPathBufferSize];
 bool settingsFileCreated;
-
-static constexpr char kSettingsErrorCaption[] = "Tesselo Error";
 
 static void resolveProgramDir()
 {
@@ -37,7 +37,9 @@ void initPaths()
     settingsFileCreated = false;
     resolveProgramDir();
 
-    wchar_t appData[MAX_PATH] = L"";
+    // The folder lookup writes up to the system's path limit, which the buffers share.
+    static_assert(kPathBufferSize == MAX_PATH, "a path buffer holds what the system may write");
+    wchar_t appData[kPathBufferSize] = L"";
     if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
                                 appData)))
         appData[0] = L'\0';

@@ -1,12 +1,12 @@
 #include "settings/startup_command.h"
 
-#include <cwchar>
+#include "orbiqa_names.h"
 
-static constexpr wchar_t kProgramFileName[] = L"\\Orbiqa.exe";
+#include <cwchar>
 
 bool buildStartupCommand(const wchar_t* programDir, wchar_t* command, size_t size)
 {
     if (wcspbrk(programDir, L" \t") == nullptr)
-        return joinInProgramDir(command, size, programDir, {kProgramFileName});
-    return joinBounded(command, size, {L"\"", programDir, kProgramFileName, L"\""});
+        return joinInProgramDir(command, size, programDir, {L"\\", kProgramFileName});
+    return joinBounded(command, size, {L"\"", programDir, L"\\", kProgramFileName, L"\""});
 }

@@ -4,12 +4,13 @@
 #include "settings/settings_file.h"
 #include "settings/startup_command.h"
 
+#include "orbiqa_names.h"
+
 #include <cwchar>
 
 RegistryOpenFunction registryOpenFunction = RegOpenKeyExW;
 
 static constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run\\";
-static constexpr wchar_t kRunValueName[] = L"Orbiqa";
 
 static bool setRunValue(HKEY root, const wchar_t* command)
 {

@@ -280,14 +280,14 @@ Image makeSpotlight(const SpotlightKind& kind)
 std::vector<AssetFile> buildSpotlightAssets()
 {
     std::vector<AssetFile> files;
-    for (int shape = 0; shape < kSpotlightShapeCount; ++shape)
-        for (int size = 0; size < kSpotlightSizeCount; ++size)
-            for (bool blur : {false, true})
-                files.push_back({std::string(kSpotlightNamePrefix) + kSpotlightShapeNames[shape] +
-                                     kSpotlightSizeNames[size] + (blur ? kSpotlightBlurSuffix : "") +
-                                     kSpotlightExtension,
-                                 encodeBmp24(makeSpotlight({SpotShape(shape), SpotSize(size), blur}))});
-    files.push_back({"orbiqaIco.ICO", iconOfSizes(makeTrayIcon)});
+    for (int index = 0; index < kSpotlightFileCount; ++index) {
+        SpotlightFileKind kind = spotlightFileKind(index);
+        char name[kDataFileNameSize];
+        spotlightFileName(kind, name, sizeof name);
+        files.push_back(
+            {name, encodeBmp24(makeSpotlight({SpotShape(kind.shape), SpotSize(kind.size), kind.blur}))});
+    }
+    files.push_back({kTrayIconFileName, iconOfSizes(makeTrayIcon)});
     return files;
 }
 

@@ -16,7 +16,7 @@ struct Image {
     std::vector<uint8_t> bgra;
 };
 
-// In the order of the names in overlay/spotlight_files.h.
+// In the order of overlay/spotlight_files.h.
 enum class SpotShape { Circle, Rect, TRect };
 enum class SpotSize { Small, Medium, Large, ExtraLarge };
 struct SpotlightKind {
@@ -33,7 +33,7 @@ struct AssetFile {
     std::string name;
     std::vector<uint8_t> bytes;
 };
-// The 24 spotlight bitmaps (24-bit, bottom-up) and orbiqaIco.ICO.
+// The 24 spotlight bitmaps (24-bit, bottom-up) and the tray icon.
 std::vector<AssetFile> buildSpotlightAssets();
 // plus.bmp and app.ico, for the resource script.
 std::vector<AssetFile> buildResourceAssets();

@@ -71,12 +71,12 @@ TEST(Paths, EveryJoinFitsItsBufferOrIsRefusedWhole)
         size_t slack;   // characters that must also fit beyond the result
         bool fromEmpty; // only an empty folder is refused, not an empty file name
     } cases[] = {
-        {"tray icon", buildTrayIconPath, kTrayIconPathSize, L"\\orbiqaIco.ICO", 0, false},
+        {"tray icon", buildTrayIconPath, kPathBufferSize, L"\\orbiqaIco.ICO", 0, false},
         {"spotlight",
          [](const wchar_t* dir, wchar_t* out, size_t size) {
              return buildSpotlightPath(dir, {1, 0, 0, 0, 0, 1, 0, 0}, out, size);
          },
-         kSpotlightPathSize, L"\\spotlightCircleLarge.bmp", 0, false},
+         kPathBufferSize, L"\\spotlightCircleLarge.bmp", 0, false},
         {"run command", buildStartupCommand, kStartupCommandSize, L"\\Orbiqa.exe", 0, false},
         {"save file", buildSaveTempPath, kPathBufferSize, L".new", 0, true},
         {"settings file",

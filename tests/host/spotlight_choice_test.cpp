@@ -1,5 +1,6 @@
 #include "overlay/spotlight_choice.h"
 #include "settings/option_table.h"
+#include "settings/paths.h"
 
 #include <gtest/gtest.h>
 
@@ -17,14 +18,15 @@ TEST(SpotlightChoice, PrecedenceAndBlurFromTheOptionTable)
         {{1, 1, 0, 0, 0, 1, 0, 2}, L"\\spotlightCircleLarge.bmp"},
         {{2, 1, 1, 0, 9999, 0, 1, 0}, L"\\spotlightRectExtraLarge.bmp"},
         {{0, 0, 1, 1, 0, 1, 0, 1}, L"\\spotlightTRectSmallBlur.bmp"},
-        {{0, 0, 0, 0, 0, 1, 0, 0}, L".bmp"},     // no shape
-        {{1, 0, 0, 0, 0, 0, 0, 1}, L"Blur.bmp"}, // no size
+        {{0, 0, 1, 0, 0, 0, 1, 1}, L"\\spotlightTRectExtraLargeBlur.bmp"}, // the longest name
+        {{0, 0, 0, 0, 0, 1, 0, 0}, L".bmp"},                               // no shape
+        {{1, 0, 0, 0, 0, 0, 0, 1}, L"Blur.bmp"},                           // no size
     };
     for (auto c : cases) {
         for (int i = 0; i < 8; ++i)
             optionValues[entries[i]] = c.values[i];
-        wchar_t path[kSpotlightPathSize];
-        const bool built = buildSpotlightPath(L"C:\\X", currentSpotlightSettings(), path, kSpotlightPathSize);
+        wchar_t path[kPathBufferSize];
+        const bool built = buildSpotlightPath(L"C:\\X", currentSpotlightSettings(), path, kPathBufferSize);
         EXPECT_EQ(built ? path : L"", std::wstring(L"C:\\X") + c.file);
     }
     setDefaultValues();
