@@ -11,6 +11,7 @@
 #include <cstring>
 #include <cwchar>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -30,32 +31,34 @@ void loadText(const std::string& text)
 
 // Numbers read the forgiving way the file always was: leading blanks, one sign, digits up
 // to the first non-digit, 32-bit wrap-around, then the low 16 bits. Later lines win, no
-// digits read as key 0, and the last line needs no line end.
-TEST(SettingsLoad, AppliesLinesByTheFileRules)
+// digits read as key 0, and the last line needs no line end. Keys outside the table, whole
+// or cut to 16 bits, and lines without "=" change nothing; no line changes another entry.
+TEST(SettingsLoad, AppliesLinesByTheFileRulesAndIgnoresWhatItCannotPlace)
 {
     struct {
         const char* file;
-        int key;
+        int key; // -1: none
         int16_t expected;
-    } cases[] = {{"2= \t+7\n", opacity, 7},        {"2=12abc\n", opacity, 12},
-                 {"2=--5\n", opacity, 0},          {"2=-1\n", opacity, -1},
-                 {"2=32768\n", opacity, -32768},   {"2=98303\n", opacity, 32767},
-                 {"2=4294967471\n", opacity, 175}, {"2=100\r\n2=50\r\n", opacity, 50},
-                 {"=5\n", optionsPage, 5},         {"1999=3", 1999, 3}};
+    } cases[] = {{"2= \t+7\n", opacity, 7},
+                 {"2=12abc\n", opacity, 12},
+                 {"2=--5\n", opacity, 0},
+                 {"2=-1\n", opacity, -1},
+                 {"2=32768\n", opacity, -32768},
+                 {"2=98303\n", opacity, 32767},
+                 {"2=4294967471\n", opacity, 175},
+                 {"2=100\r\n2=50\r\n", opacity, 50},
+                 {"=5\n", optionsPage, 5},
+                 {"1999=3", 1999, 3},
+                 {"2000=1\n-3=1\n4294967295=1\nno equals sign\n\n65538=4\n", -1, 0}};
+    setDefaultValues();
+    const std::vector<int16_t> defaults(optionValues, optionValues + kOptionCount);
     for (auto c : cases) {
         loadText(c.file);
-        EXPECT_EQ(optionValues[c.key], c.expected) << c.file;
+        std::vector<int16_t> expected = defaults;
+        if (c.key >= 0)
+            expected[size_t(c.key)] = c.expected;
+        EXPECT_EQ(std::vector<int16_t>(optionValues, optionValues + kOptionCount), expected) << c.file;
     }
-}
-
-// Keys outside the table, whole or cut to 16 bits, and lines without "=" change nothing.
-TEST(SettingsLoad, IgnoresWhatItCannotPlace)
-{
-    setDefaultValues();
-    int16_t before[kOptionCount];
-    memcpy(before, optionValues, sizeof before);
-    loadText("2000=1\n-3=1\n4294967295=1\nno equals sign\n\n65538=4\n");
-    EXPECT_EQ(memcmp(before, optionValues, sizeof before), 0);
 }
 
 // Every path the program builds: whole within its buffer or not at all, never written

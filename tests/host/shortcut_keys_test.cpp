@@ -32,17 +32,26 @@ std::string nameOf(int virtualKey, const char* already = "")
 
 } // namespace
 
-// F1..F12 then A..Z, each name giving its key and back; nothing else has a name.
+// F1..F12 then A..Z, each name giving its own key and back; nothing else has a name.
 TEST(KeyNames, ListOrderRoundTripAndNamesOutsideTheTable)
 {
-    ASSERT_EQ(kKeyNameCount, 12 + 26);
-    for (int i = 0; i < kKeyNameCount; ++i) {
-        const int code = i < 12 ? 0x70 + i : 'A' + i - 12;
-        EXPECT_TRUE(keyFromName(keyNames[i]) == code && nameOf(code) == keyNames[i]) << i;
-    }
+    ASSERT_EQ(kKeyNameCount, 38);
+    struct {
+        int place;
+        const char* name;
+        int code;
+    } named[] = {{0, "F1", 0x70},   {1, "F2", 0x71}, {9, "F10", 0x79},
+                 {11, "F12", 0x7B}, {12, "A", 0x41}, {37, "Z", 0x5A}};
+    for (auto n : named)
+        EXPECT_TRUE(keyNames[n.place] == std::string(n.name) && keyFromName(n.name) == n.code &&
+                    nameOf(n.code) == n.name)
+            << n.name;
+    std::set<int> codes;
+    for (const char* name : keyNames)
+        EXPECT_TRUE(codes.insert(keyFromName(name)).second && nameOf(keyFromName(name)) == name) << name;
     for (const char* name : {"", "f1", "F13", "F1 "})
         EXPECT_EQ(keyFromName(name), 0) << '"' << name << '"';
-    for (int code : {0x5B, int('a'), 0x7C, -1})
+    for (int code : {0x40, 0x5B, int('a'), 0x6F, 0x7C, -1})
         EXPECT_EQ(nameOf(code), "") << code;
     // Appended to what the buffer holds, and only when it fits.
     EXPECT_TRUE(nameOf(0x7B, "123456") == "123456F12" && nameOf(0x7B, "1234567") == "1234567");

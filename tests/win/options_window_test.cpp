@@ -135,6 +135,7 @@ TEST_F(OptionsWindow, OkRefusesATakenShortcutAndSavesFreeOnes)
 // A start tells of a first run (not of a later start, nor of a file that exists but cannot
 // be read) and of a shortcut another program holds, in one balloon, once the icon is there
 // and never again when it returns; the tip names the shortcuts in the spotlight's mode.
+// Without the icon file the program's own icon stands in: never an empty slot.
 TEST_F(OptionsWindow, AStartTellsOnceOfAFirstRunAndATakenShortcut)
 {
     enum File { missing, there, held };
@@ -160,8 +161,10 @@ TEST_F(OptionsWindow, AStartTellsOnceOfAFirstRunAndATakenShortcut)
         if (c.takenKey)
             RegisterHotKey(outlineWindow, 77, kModAlt, UINT(c.takenKey));
         tipsShown.clear(), noticesShown.clear(), shellRefusesAdd = c.iconLate;
+        joinBounded(programDir, kPathBufferSize, {kDistDir, c.file == held ? L"\\no-such-folder" : L""});
         ShortcutClaims claims = registerShortcuts();
         initTray();
+        EXPECT_TRUE(trayIcon) << programDir;
         showStartNotice(claims);
         shellRefusesAdd = false;
         retryTrayIcon();
@@ -177,7 +180,8 @@ TEST_F(OptionsWindow, AStartTellsOnceOfAFirstRunAndATakenShortcut)
     }
 }
 
-// Opening the window ends a sweep at once: the tick polls nothing while it shows, so it
+// A double click on the tray icon opens the window (a release of the right button does
+// nothing), and that ends a sweep at once: the tick polls nothing while it shows, so it
 // would see a release only after it closes. Every change previews at once, and Restore
 // Defaults shows every default, but nothing is saved before OK: the close box, a Cancel
 // click, goes back to the file in the table, the controls and the surface. Only an entry
@@ -205,8 +209,12 @@ TEST_F(OptionsWindow, OpeningEndsASweepAndChangesPreviewUntilTheCloseBoxRestores
                     optionValues[spotlightKey] == expected[spotlightKey]);
     };
     tickWithHighlightKeys(true, 10, 10); // a sweep begins
-    showOptions();
-    EXPECT_FALSE(IsWindowVisible(outlineWindow));
+    static int opened = 0;
+    openOptionsFunction = [] { ++opened, showOptions(); };
+    for (UINT mouse : {WM_RBUTTONUP, WM_LBUTTONDBLCLK})
+        SendMessageA(overlayWindow, kTrayCallbackMessage, kTrayIconId, mouse);
+    openOptionsFunction = showOptions;
+    EXPECT_TRUE(opened == 1 && !IsWindowVisible(outlineWindow));
     // As a drag moves the thumb: the position changes, then the page hears of it.
     SendMessageA(control(IDC_OPACITY_TRACKBAR), TBM_SETPOS, TRUE, 4);
     SendMessageA(mainPage, WM_HSCROLL, TB_THUMBTRACK, LPARAM(control(IDC_OPACITY_TRACKBAR)));
