@@ -18,6 +18,7 @@ HBITMAP overlaySurface;
 uint32_t* overlayPixels;
 StampPos lastStampPos;
 PresentFunction presentFunction = UpdateLayeredWindowIndirect;
+SectionFunction sectionFunction = CreateDIBSection;
 
 // Set by everything that changes more than a stamp's rectangles.
 static bool wholeSurfaceChanged = true;
@@ -132,7 +133,7 @@ static bool replaceSurface(int width, int height)
 
     void* bits = nullptr;
     HBITMAP surface =
-        CreateDIBSection(surfaceDC, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
+        sectionFunction(surfaceDC, reinterpret_cast<BITMAPINFO*>(&info), DIB_RGB_COLORS, &bits, nullptr, 0);
     if (!surface || !bits) {
         if (surface)
             DeleteObject(surface);

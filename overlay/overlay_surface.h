@@ -52,6 +52,9 @@ void fillOverlay();
 // Presents the surface; a test puts its own here to see what is handed over.
 using PresentFunction = BOOL(WINAPI*)(HWND, const UPDATELAYEREDWINDOWINFO*);
 extern PresentFunction presentFunction;
+// Makes the surface's section; a test puts its own here to see a display change find no memory.
+using SectionFunction = HBITMAP(WINAPI*)(HDC, const BITMAPINFO*, UINT, void**, HANDLE, DWORD);
+extern SectionFunction sectionFunction;
 
 // The spotlight's lower-left corner at x, y, a surface column and row, clipped to the dimmed
 // monitor; the previous stamp's rectangle dimmed again. After a move only the restored and

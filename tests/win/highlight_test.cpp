@@ -38,6 +38,18 @@ TEST(Highlight, PressEndsItWithoutActivationAndADisplayChangeEndsTheSweep)
     EXPECT_FALSE(IsWindowVisible(outlineWindow));
     tickWithHighlightKeys(false, 400, 400);
     EXPECT_FALSE(highlightOnScreen()) << "lit from the old layout's corners";
+
+    // Without a surface of the new size the old layout stays with the old surface; the next
+    // change takes both. The old layout is made to differ by a narrower virtual screen.
+    const RECT real = screenRect;
+    const uint32_t* pixels = overlayPixels;
+    screenRect.right = monitorLayout.virtualScreen.right -= 100;
+    sectionFunction = [](HDC, const BITMAPINFO*, UINT, void**, HANDLE, DWORD) { return HBITMAP(nullptr); };
+    SendMessageA(overlayWindow, WM_DISPLAYCHANGE, 0, 0);
+    EXPECT_TRUE(screenRect.right == real.right - 100 && overlayPixels == pixels);
+    sectionFunction = CreateDIBSection;
+    SendMessageA(overlayWindow, WM_DISPLAYCHANGE, 0, 0);
+    EXPECT_TRUE(EqualRect(&screenRect, &real) && overlayPixels);
 }
 
 static RECT presented;
