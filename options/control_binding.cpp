@@ -6,7 +6,6 @@
 #include "options/options_layout.h"
 #include "res/resource.h"
 #include "settings/option_table.h"
-#include "settings/settings_file.h"
 
 #include <commctrl.h>
 
@@ -124,12 +123,4 @@ void setDefaults()
 {
     setDefaultValues();
     SendDlgItemMessageA(mainPage, IDC_OPACITY_TRACKBAR, TBM_SETPOS, TRUE, kDefaultTrackbarPosition);
-}
-
-bool loadOptionsIntoDialog()
-{
-    if (!loadOptions())
-        return false;
-    fillDialog();
-    return true;
 }

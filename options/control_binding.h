@@ -12,6 +12,3 @@ void showOpacityLabel(int position);
 // it keeps until fillDialog gives it its range. Without the options window only the
 // table changes.
 void setDefaults();
-// The settings file into the table and, when it could be read, the table into the
-// controls; a file that could not be opened leaves both as they were.
-bool loadOptionsIntoDialog();

@@ -44,7 +44,7 @@ class OptionsWindow : public testing::Test {
         setDefaults();
         initPaths();
         saveOptions();
-        loadOptionsIntoDialog();
+        fillDialog(); // the table is what the file now holds
     }
     void TearDown() override
     {
@@ -197,7 +197,7 @@ TEST_F(OptionsWindow, OpeningEndsASweepAndChangesPreviewUntilTheCloseBoxRestores
     optionValues[opacity] = 300;
     optionValues[spotlightKey] = 'A';
     saveOptions();
-    loadOptionsIntoDialog();
+    fillDialog();
     const std::vector<int16_t> fromFile(optionValues, optionValues + kOptionCount);
     const std::string saved = readFile(fileOptions);
     const auto expectShown = [](const std::vector<int16_t>& expected, const char* label) {

@@ -45,7 +45,7 @@ TEST(SettingsFile, IsWrittenOnceThenReplacedWholeOrKeptAndSaysSo)
                 GetFileAttributesW(tempPath.c_str()) == INVALID_FILE_ATTRIBUTES)
         << saved;
     setDefaults();
-    loadOptionsIntoDialog();
+    loadOptions();
     EXPECT_TRUE(optionValues[opacity] == -1 && optionValues[runAtStartup] == 1)
         << "unnamed entries keep their value";
 
