@@ -1,7 +1,7 @@
 #include "input/highlight.h"
 
-#include "settings/platform.h"
 #include "overlay/overlay_surface.h"
+#include "settings/platform.h"
 
 // Two calls, size then position, each showing the outline and raising it above the
 // overlay, so an old highlight stays visible beneath the new sweep.

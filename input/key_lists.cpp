@@ -1,7 +1,7 @@
 #include "input/key_lists.h"
 
-#include "settings/platform.h"
 #include "input/shortcut_keys.h"
+#include "settings/platform.h"
 
 #include <cstring>
 

@@ -1,10 +1,10 @@
 #include "input/spotlight_timer.h"
 
-#include "settings/platform.h"
 #include "input/highlight.h"
 #include "input/tick_decision.h"
 #include "overlay/overlay_surface.h"
 #include "settings/option_table.h"
+#include "settings/platform.h"
 
 #include <climits>
 
