@@ -34,6 +34,11 @@ bool startNoticeText(const TrayShortcuts& shortcuts, bool firstRun, bool spotlig
         return false;
     buffer[0] = '\0';
     ShortcutNames names = namesOf(shortcuts);
+    // A letter alone was never offered to the system, so no other program holds it.
+    const bool spotlightAlone = !shortcutAllowed(shortcuts.spotlightModifiers, shortcuts.spotlightKey);
+    const bool highlightAlone = !shortcutAllowed(shortcuts.highlightModifiers, shortcuts.highlightKey);
+    spotlightTaken = spotlightTaken && !spotlightAlone;
+    highlightTaken = highlightTaken && !highlightAlone;
     char sentence[kBalloonTextSize];
     if (firstRun) {
         snprintf(sentence, sizeof sentence,
@@ -41,22 +46,34 @@ bool startNoticeText(const TrayShortcuts& shortcuts, bool firstRun, bool spotlig
                  shortcuts.holdMode ? "Hold" : "Press", names.spotlight, names.highlight);
         appendBounded(buffer, size, sentence);
     }
+    if (!spotlightTaken && !highlightTaken && !spotlightAlone && !highlightAlone) {
+        if (!firstRun)
+            return false;
+        appendBounded(buffer, size, "Double-click the icon for Options.");
+        return true;
+    }
     if (spotlightTaken && highlightTaken)
         snprintf(sentence, sizeof sentence,
-                 "Other programs use %s and %s; " ORBIQA_NAME
-                 " still reacts to them. Change them in Options: "
-                 "double-click the icon.",
-                 names.spotlight, names.highlight);
+                 "Other programs use %s and %s; " ORBIQA_NAME " still reacts to them. ", names.spotlight,
+                 names.highlight);
     else if (spotlightTaken || highlightTaken)
-        snprintf(sentence, sizeof sentence,
-                 "Another program uses %s; " ORBIQA_NAME
-                 " still reacts to it. Change it in Options: double-click "
-                 "the icon.",
+        snprintf(sentence, sizeof sentence, "Another program uses %s; " ORBIQA_NAME " still reacts to it. ",
                  spotlightTaken ? names.spotlight : names.highlight);
-    else if (firstRun)
-        snprintf(sentence, sizeof sentence, "Double-click the icon for Options.");
     else
-        return false;
+        sentence[0] = '\0';
     appendBounded(buffer, size, sentence);
+    if (spotlightAlone && highlightAlone)
+        snprintf(sentence, sizeof sentence, "%s and %s alone do nothing: a letter needs CTRL or ALT. ",
+                 names.spotlight, names.highlight);
+    else if (spotlightAlone || highlightAlone)
+        snprintf(sentence, sizeof sentence, "%s alone does nothing: a letter needs CTRL or ALT. ",
+                 spotlightAlone ? names.spotlight : names.highlight);
+    else
+        sentence[0] = '\0';
+    appendBounded(buffer, size, sentence);
+    const int changes = spotlightTaken + highlightTaken + spotlightAlone + highlightAlone;
+    appendBounded(buffer, size,
+                  changes > 1 ? "Change them in Options: double-click the icon."
+                              : "Change it in Options: double-click the icon.");
     return true;
 }

@@ -48,6 +48,12 @@ char* shortcutName(int modifiers, int virtualKey, char* buffer, size_t size)
     return buffer;
 }
 
+bool shortcutAllowed(int modifiers, int virtualKey)
+{
+    const bool letter = virtualKey >= 'A' && virtualKey <= 'Z';
+    return !letter || (modifiers & (kModControl | kModAlt)) != 0;
+}
+
 bool modifiersDown(KeyStateReader readKey, int flags)
 {
     if ((flags & kModControl) && !keyDown(readKey, kVkControl))

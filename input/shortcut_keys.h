@@ -52,6 +52,11 @@ inline bool keyDown(KeyStateReader readKey, int virtualKey)
 // bits other than ALT, CTRL and SHIFT are ignored; flags 0 read no key at all.
 bool modifiersDown(KeyStateReader readKey, int flags);
 
+// A letter alone would be claimed from every program's typing, and every time it is typed
+// it would act: a letter needs CTRL or ALT. F1-F12 alone stay allowed, as a presenter
+// remote sends them.
+bool shortcutAllowed(int modifiers, int virtualKey);
+
 // The shortcut is held when its modifiers are down and then its key is.
 bool shortcutHeld(KeyStateReader readKey, int modifiers, int virtualKey);
 

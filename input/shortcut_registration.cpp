@@ -17,6 +17,12 @@ static int16_t listedKey(int virtualKey)
     return int16_t(keyFromName(nameFromKey(virtualKey, name, sizeof name)));
 }
 
+static bool claimShortcut(int id, int16_t modifiers, int16_t key)
+{
+    return shortcutAllowed(modifiers, key) &&
+           RegisterHotKey(overlayWindow, id, UINT(int(modifiers)), UINT(int(key))) != FALSE;
+}
+
 ShortcutClaims registerShortcuts()
 {
     UnregisterHotKey(overlayWindow, kSpotlightHotKeyId);
@@ -30,12 +36,12 @@ ShortcutClaims registerShortcuts()
     optionValues[highlightComboKey] = listedKey(optionValues[highlightKey]);
 
     // Both calls are always made: one refusal does not keep the other shortcut free.
-    ShortcutClaims claims;
+    ShortcutClaims claims = {};
     claims.spotlight =
-        RegisterHotKey(overlayWindow, kSpotlightHotKeyId, UINT(int(optionValues[spotlightModifiers])),
-                       UINT(int(optionValues[spotlightKey]))) != FALSE;
+        claimShortcut(kSpotlightHotKeyId, optionValues[spotlightModifiers], optionValues[spotlightKey]);
     claims.highlight =
-        RegisterHotKey(overlayWindow, kHighlightHotKeyId, UINT(int(optionValues[highlightModifiers])),
-                       UINT(int(optionValues[highlightKey]))) != FALSE;
+        claimShortcut(kHighlightHotKeyId, optionValues[highlightModifiers], optionValues[highlightKey]);
+    claims.letterAlone = !shortcutAllowed(optionValues[spotlightModifiers], optionValues[spotlightKey]) ||
+                         !shortcutAllowed(optionValues[highlightModifiers], optionValues[highlightKey]);
     return claims;
 }

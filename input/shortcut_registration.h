@@ -4,12 +4,15 @@
 constexpr int kSpotlightHotKeyId = 100;
 constexpr int kHighlightHotKeyId = 200;
 
-// Which shortcuts the system gave to this program. A refused one still works, since the keys
-// are polled, but its keystroke also reaches the program that holds it.
+// Which shortcuts the system gave to this program. One that another program holds still
+// works, since the keys are polled, but its keystroke also reaches that program. A letter
+// without CTRL or ALT is never claimed and does nothing (letterAlone).
 struct ShortcutClaims {
     bool spotlight;
     bool highlight;
+    bool letterAlone;
 };
 
-// Gives back both shortcuts, then claims them as the settings table has them.
+// Gives back both shortcuts, then claims them as the settings table has them, except a letter
+// without CTRL or ALT.
 ShortcutClaims registerShortcuts();

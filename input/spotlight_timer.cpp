@@ -88,14 +88,20 @@ void optionsShown(HWND window)
     }
 }
 
+// A letter without CTRL or ALT is no shortcut: typing it must do nothing. No key matches 0.
+static int usableKey(int modifiersEntry, int keyEntry)
+{
+    return shortcutAllowed(optionValues[modifiersEntry], optionValues[keyEntry]) ? optionValues[keyEntry] : 0;
+}
+
 static TickInputs readTickInputs(HWND foreground)
 {
     TickInputs in = {};
     in.readKey = asyncKeyState;
     in.spotlightModifiers = optionValues[spotlightModifiers];
-    in.spotlightKey = optionValues[spotlightKey];
+    in.spotlightKey = usableKey(spotlightModifiers, spotlightKey);
     in.highlightModifiers = optionValues[highlightModifiers];
-    in.highlightKey = optionValues[highlightKey];
+    in.highlightKey = usableKey(highlightModifiers, highlightKey);
     in.holdMode = optionValues[holdMode];
     in.forceTopmost = optionValues[forceTopmost];
     in.showOutline = optionValues[showOutline];
@@ -192,7 +198,9 @@ void onKeyboardInput(LPARAM rawInput)
         return;
     const int key = input.data.keyboard.VKey;
     const bool released = input.data.keyboard.Flags & RI_KEY_BREAK;
-    noteKeyEvent(keyEvents, key, released, optionValues[spotlightModifiers], optionValues[spotlightKey]);
-    if (!released && (key == optionValues[spotlightKey] || key == optionValues[highlightKey]))
+    noteKeyEvent(keyEvents, key, released, optionValues[spotlightModifiers],
+                 usableKey(spotlightModifiers, spotlightKey));
+    if (!released && (key == usableKey(spotlightModifiers, spotlightKey) ||
+                      key == usableKey(highlightModifiers, highlightKey)))
         runSpotlightTimer();
 }

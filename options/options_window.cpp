@@ -25,6 +25,8 @@ HFONT labelFont;
 int optionsWidth;
 OptionsAppliedFunction optionsAppliedFunction;
 
+static constexpr char kLetterAloneMessage[] = "A letter key needs CTRL or ALT: alone, it would be taken from "
+                                              "typing in every program. Please change it.";
 static constexpr int kMainPageIndex = 0;
 static constexpr int kMiscPageIndex = 1;
 
@@ -135,7 +137,9 @@ static void applyOptions()
     // The message has no owner, so the window stays usable while it shows.
     ShortcutClaims claims = registerShortcuts();
     if (!claims.spotlight || !claims.highlight) {
-        showMessage("One of the shortcut keys is already taken. Please change it.", kNoticeCaption);
+        showMessage(claims.letterAlone ? kLetterAloneMessage
+                                       : "One of the shortcut keys is already taken. Please change it.",
+                    kNoticeCaption);
         return;
     }
     registrationsChanged = false;

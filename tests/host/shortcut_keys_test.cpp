@@ -55,6 +55,10 @@ TEST(KeyNames, ListOrderRoundTripAndNamesOutsideTheTable)
         EXPECT_EQ(nameOf(code), "") << code;
     // Appended to what the buffer holds, and only when it fits.
     EXPECT_TRUE(nameOf(0x7B, "123456") == "123456F12" && nameOf(0x7B, "1234567") == "1234567");
+    // A letter needs CTRL or ALT; an F-key may stand alone.
+    EXPECT_TRUE(!shortcutAllowed(0, 'A') && !shortcutAllowed(kModShift, 'Z') &&
+                shortcutAllowed(kModControl, 'K') && shortcutAllowed(kModAlt, 'K') &&
+                shortcutAllowed(0, 0x70) && shortcutAllowed(0, 0x7B));
 }
 
 // CTRL is read first, then ALT, then SHIFT, each only when the ones before passed, and
@@ -121,4 +125,13 @@ TEST(TrayText, StartNoticesFitTheBalloonWithTheLongestCombinations)
                     (taken == 0 || notice.find(named) != std::string::npos))
             << notice;
     }
+    // A letter alone was not claimed: nothing holds it, it does nothing, and the notice says so.
+    startNoticeText({0, 'K', kModAlt, 0x79, true}, false, true, false, text, sizeof text);
+    EXPECT_STREQ(
+        text,
+        "K alone does nothing: a letter needs CTRL or ALT. Change it in Options: double-click the icon.");
+    startNoticeText({kModAlt, 0x78, 0, 'S', true}, false, true, true, text, sizeof text);
+    EXPECT_STREQ(text,
+                 "Another program uses ALT+F9; Orbiqa still reacts to it. S alone does nothing: a letter "
+                 "needs CTRL or ALT. Change them in Options: double-click the icon.");
 }

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 int messagesShown;
+std::string lastMessage;
 std::vector<std::string> tipsShown, noticesShown;
 bool shellRefusesAdd;
 
@@ -49,8 +50,9 @@ void tickWithHighlightKeys(bool held, int x, int y)
     spotlightTick();
 }
 
-static int WINAPI answerMessageBox(HWND, LPCSTR, LPCSTR, UINT)
+static int WINAPI answerMessageBox(HWND, LPCSTR text, LPCSTR, UINT)
 {
+    lastMessage = text;
     ++messagesShown;
     return IDOK;
 }

@@ -12,8 +12,9 @@ constexpr wchar_t kDistDir[] = L"" ORBIQA_DIST_DIR;
 // here); the test program creates it.
 constexpr wchar_t kForeignFolder[] = L"C:\\Дарья Łódź 🎬";
 
-// Message boxes are answered by the test, not a user; this counts them.
+// Message boxes are answered by the test, not a user; this counts them and keeps the last text.
 extern int messagesShown;
+extern std::string lastMessage;
 
 // The tips and balloons ("title: text") the shell took, in order; each record is passed
 // on to it. An add can be refused instead, as at log-on before the shell is up.
