@@ -98,12 +98,16 @@ add_executable(${PROJECT_NAME} WIN32 app/main.cpp ${ORBIQA_RC})
 target_compile_options(${PROJECT_NAME} PRIVATE ${ORBIQA_WARNINGS})
 target_link_libraries(${PROJECT_NAME} PRIVATE orbiqa_win)
 # Address-space layout randomisation and no execution from data pages, stated rather
-# than left to the linker's defaults; 64 bits also take the high-entropy layout.
+# than left to the linker's defaults; 64 bits also take the high-entropy layout, 32 bits
+# all 4 GB of address space (64-bit programs have it already), checked before the
+# program is packaged.
 target_link_options(${PROJECT_NAME} PRIVATE -static $<$<CONFIG:Release>:-s> -Wl,--dynamicbase -Wl,--nxcompat
+                    $<$<EQUAL:${CMAKE_SIZEOF_VOID_P},4>:-Wl,--large-address-aware>
                     $<$<EQUAL:${CMAKE_SIZEOF_VOID_P},8>:-Wl,--high-entropy-va>)
 add_dependencies(${PROJECT_NAME} orbiqa_data)
 set(ORBIQA_DIST_EXE ${ORBIQA_DIST_DIR}/${PROJECT_NAME}.exe)
 add_custom_command(TARGET ${PROJECT_NAME} POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:${PROJECT_NAME}> -P ${CMAKE_SOURCE_DIR}/cmake/check_large_address.cmake
   COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${PROJECT_NAME}> ${ORBIQA_DIST_EXE}
   COMMENT "Packaging dist/${ORBIQA_DIST}")
 
