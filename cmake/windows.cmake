@@ -151,6 +151,14 @@ if(ORBIQA_TESTS)
   add_dependencies(orbiqa_win_tests orbiqa_data)
   add_test(NAME windows_units COMMAND orbiqa_win_tests)
 
+  # A DLL under a system DLL's name, for the test that plants it beside the test program;
+  # it waits in planted/ below the test program, a folder no load searches.
+  add_library(planted_dll SHARED tests/win/planted/planted_dll.cpp)
+  set_target_properties(planted_dll PROPERTIES PREFIX "" OUTPUT_NAME dwmapi
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/planted ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/planted)
+  target_link_options(planted_dll PRIVATE -static)
+  add_dependencies(orbiqa_win_tests planted_dll)
+
   # A slide that stands in for the presenter's application in end-to-end tests:
   # it takes the keyboard focus and reports the clicks that reach it.
   add_executable(focus_sink WIN32 tests/e2e/focus_sink.cpp)
