@@ -98,12 +98,16 @@ add_executable(${PROJECT_NAME} WIN32 app/main.cpp ${ORBIQA_RC})
 target_compile_options(${PROJECT_NAME} PRIVATE ${ORBIQA_WARNINGS})
 target_link_libraries(${PROJECT_NAME} PRIVATE orbiqa_win)
 # Address-space layout randomisation and no execution from data pages, stated rather
-# than left to the linker's defaults; 64 bits also take the high-entropy layout.
+# than left to the linker's defaults; 64 bits also take the high-entropy layout, 32 bits
+# all 4 GB of address space (64-bit programs have it already), checked before the
+# program is packaged.
 target_link_options(${PROJECT_NAME} PRIVATE -static $<$<CONFIG:Release>:-s> -Wl,--dynamicbase -Wl,--nxcompat
+                    $<$<EQUAL:${CMAKE_SIZEOF_VOID_P},4>:-Wl,--large-address-aware>
                     $<$<EQUAL:${CMAKE_SIZEOF_VOID_P},8>:-Wl,--high-entropy-va>)
 add_dependencies(${PROJECT_NAME} orbiqa_data)
 set(ORBIQA_DIST_EXE ${ORBIQA_DIST_DIR}/${PROJECT_NAME}.exe)
 add_custom_command(TARGET ${PROJECT_NAME} POST_BUILD
+  COMMAND ${CMAKE_COMMAND} -DEXE=$<TARGET_FILE:${PROJECT_NAME}> -P ${CMAKE_SOURCE_DIR}/cmake/check_large_address.cmake
   COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${PROJECT_NAME}> ${ORBIQA_DIST_EXE}
   COMMENT "Packaging dist/${ORBIQA_DIST}")
 
@@ -146,6 +150,14 @@ if(ORBIQA_TESTS)
   target_link_options(orbiqa_win_tests PRIVATE -static)
   add_dependencies(orbiqa_win_tests orbiqa_data)
   add_test(NAME windows_units COMMAND orbiqa_win_tests)
+
+  # A DLL under a system DLL's name, for the test that plants it beside the test program;
+  # it waits in planted/ below the test program, a folder no load searches.
+  add_library(planted_dll SHARED tests/win/planted/planted_dll.cpp)
+  set_target_properties(planted_dll PROPERTIES PREFIX "" OUTPUT_NAME dwmapi
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/planted ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/planted)
+  target_link_options(planted_dll PRIVATE -static)
+  add_dependencies(orbiqa_win_tests planted_dll)
 
   # A slide that stands in for the presenter's application in end-to-end tests:
   # it takes the keyboard focus and reports the clicks that reach it.

@@ -42,7 +42,7 @@ TEST(Monitors, AreaIsTheMonitorsPartOfTheSurfaceAndNoMore)
     for (int row = 0; row < 868; ++row)
         for (int column = 0; column < 2304; ++column) {
             bool onPrimary = column >= 1024 && row >= 68;
-            bool lit = column < 1024 + 20 && row >= 68 + 780;
+            bool lit = column < 1044 && row >= 848;
             ASSERT_EQ(pixels[size_t(row) * 2304 + size_t(column)], onPrimary && !lit ? dimPixel(175) : 0u)
                 << column << "," << row;
         }
@@ -73,11 +73,11 @@ TEST(Monitors, SpotlightCentredWithTheMaskOfItsMonitor)
     std::vector<uint8_t> bits(3 * 40 * 20, 255);
     ScaledMask mask;
     replaceMaskFile(mask, {bits.data(), 40, 20, 120});
-    const int moves[][3] = {{1500, 400, 40}, {500, 500, 60}, {1600, 300, 40}}; // x, y, width there
-    for (auto m : moves) {
+    const int moves[][6] = {
+        {1500, 400, 0, 40, 1480, 458}, {500, 500, 1, 60, 470, 353}, {1600, 300, 0, 40, 1580, 558}};
+    for (auto m : moves) { // x, y; monitor, mask width, the stamp's lower-left surface corner
         const SpotlightPlace place = placeSpotlight(kTwo, mask, m[0], m[1]);
-        EXPECT_TRUE(place.monitor == (m[2] == 60) && mask.stamped.width == m[2] &&
-                    place.x + m[2] / 2 == m[0] && place.y + mask.stamped.height / 2 == 868 - m[1])
+        EXPECT_TRUE(place.monitor == m[2] && mask.stamped.width == m[3] && place.x == m[4] && place.y == m[5])
             << m[0];
     }
 }

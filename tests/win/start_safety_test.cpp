@@ -90,16 +90,21 @@ TEST(StartSafety, OneCopyPerSessionAndAFailedStartSaysWhatFailed)
 }
 
 // The system loads helpers such as this one by name, later, on the program's behalf; a
-// copy planted beside the program must not be the one it gets.
+// copy planted beside the program must not be the one it gets. The planted one is ours,
+// known by its export, and the real one must not be loaded yet, or no search happens.
 TEST(StartSafety, DllsPlantedBesideTheProgramAreNotLoaded)
 {
+    ASSERT_EQ(GetModuleHandleA("dwmapi.dll"), nullptr);
     char exe[MAX_PATH], system[MAX_PATH], loaded[MAX_PATH] = "";
     GetModuleFileNameA(nullptr, exe, sizeof exe);
-    std::string planted = std::string(exe, strrchr(exe, '\\') + 1) + "dwmapi.dll";
+    std::string folder(exe, strrchr(exe, '\\') + 1), planted = folder + "dwmapi.dll";
     GetSystemDirectoryA(system, sizeof system);
-    ASSERT_TRUE(CopyFileA((std::string(system) + "\\dwmapi.dll").c_str(), planted.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileA((folder + "planted\\dwmapi.dll").c_str(), planted.c_str(), FALSE));
     restrictDllSearch();
-    GetModuleFileNameA(LoadLibraryA("dwmapi.dll"), loaded, sizeof loaded);
+    HMODULE module = LoadLibraryA("dwmapi.dll");
+    GetModuleFileNameA(module, loaded, sizeof loaded);
+    bool plantedLoaded = GetProcAddress(module, "orbiqaPlantedDll");
+    FreeLibrary(module);
     DeleteFileA(planted.c_str());
-    EXPECT_EQ(_strnicmp(loaded, system, strlen(system)), 0) << loaded;
+    EXPECT_TRUE(module && !plantedLoaded && _strnicmp(loaded, system, strlen(system)) == 0) << loaded;
 }
