@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # A presenter's way through Orbiqa, over a slide (the focus sink): the first
 # settings file and the first-run notice, the spotlight held, a highlight swept and used,
-# the options changed and saved, a change cancelled, a second copy refused, Exit from the tray, and a minimized start in toggle mode with the
+# a press of ALT+F10 without a sweep, the options changed and saved, a change cancelled, a
+# second copy refused, Exit from the tray, and a minimized start in toggle mode with the
 # spotlight toggled by instant taps.
 source "$(dirname "$0")/harness.sh"
 ORBIQA=$ORBIQA_DIST_DIR/Orbiqa.exe
@@ -65,6 +66,13 @@ e2e_wait_until 20 "the highlight to end" e2e_screen_shows $(edges 255 255)
 ! grep -q "^click 100 700" "$E2E_EVENTS" || e2e_fail "the click on the dimmed area reached the slide"
 e2e_pass "ALT+F10 swept: the outline, then exactly that rectangle lit; clicks inside reach the slide, outside end it"
 
+# ALT+F10 tapped, then held for a moment, without a move: a sweep of no size lights nothing,
+# so the spotlight answers at once and the screen undims.
+xdotool mousemove 900 560 key --delay 0 alt+F10 keydown alt+F10 sleep 0.2 keyup alt+F10 keydown alt+F9
+e2e_wait_until 20 "the spotlight after an empty sweep" e2e_screen_shows 900,560:255 1180,720:$DIM
+xdotool keyup alt+F9
+e2e_wait_until 20 "the screen to undim" e2e_screen_shows 900,560:255 1180,720:255 100,700:255
+e2e_pass "ALT+F10 pressed without a sweep lights nothing; ALT+F9 still shows the spotlight"
 
 # The tray icon is the first cell of Wine's tray window, which is not top-most like the
 # taskbar on Windows: it is raised above the slide first.
