@@ -14,11 +14,11 @@ LRESULT CALLBACK spotWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 // Runs every start-up step. Returns false when another copy is already running or
 // something the program cannot run without could not be created (after telling the
 // user); the caller then exits with 0.
-bool startOrbiqa(HINSTANCE instance, int showCommand);
+bool startOrbiqa(HINSTANCE instance);
 
 // Registers the class and creates the two layered windows and the drawing resources.
 // Returns what could not be created, or null when everything was.
-const char* createShellWindows(int showCommand);
+const char* createShellWindows();
 
 // Held for the whole run: a second copy in this user session finds it and stops.
 extern HANDLE singleInstanceMutex;

@@ -1,11 +1,12 @@
 #include "app/app.h"
 #include "app/tray.h"
 
-int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int showCommand)
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
     restrictDllSearch();
-    // The command line is ignored: the settings file is the only configuration.
-    if (!startOrbiqa(instance, showCommand))
+    // The command line and the show command are ignored: the settings file is the only
+    // configuration, and the overlay never shows minimized.
+    if (!startOrbiqa(instance))
         return 0;
     int exitCode = runMessageLoop();
     removeTrayIcon();

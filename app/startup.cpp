@@ -26,7 +26,7 @@ static constexpr COLORREF kOutlineColour = RGB(121, 160, 253);
 static constexpr int kLabelFontPoints = 10;
 static constexpr int kPointsPerInch = 72;
 
-const char* createShellWindows(int showCommand)
+const char* createShellWindows()
 {
     blendFunction = {AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
 
@@ -62,9 +62,11 @@ const char* createShellWindows(int showCommand)
     SetWindowPos(outlineWindow, HWND_TOP, 0, 0, 0, 0,
                  SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED | SWP_NOACTIVATE);
 
+    // Shown without activation, so that the keys typed after log-on reach the window that
+    // had them; and not by ShowWindow, which may take the start's show command instead
+    // (a shortcut set to run minimized) and leave the overlay minimized for good.
     SetWindowPos(overlayWindow, nullptr, screenRect.left, screenRect.top, screenWidth(), screenHeight(),
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    ShowWindow(overlayWindow, showCommand);
+                 SWP_NOZORDER | SWP_NOACTIVATE | SWP_SHOWWINDOW);
     UpdateWindow(overlayWindow);
 
     surfaceDC = CreateCompatibleDC(overlayDC);
@@ -109,7 +111,7 @@ static bool anotherCopyRunning()
     return !singleInstanceMutex && error == ERROR_ACCESS_DENIED;
 }
 
-bool startOrbiqa(HINSTANCE instance, int showCommand)
+bool startOrbiqa(HINSTANCE instance)
 {
     appInstance = instance;
 
@@ -120,7 +122,7 @@ bool startOrbiqa(HINSTANCE instance, int showCommand)
 
     // Without these there would be no window and no icon: a program running on invisibly,
     // with no way to reach or end it.
-    if (const char* missing = createShellWindows(showCommand)) {
+    if (const char* missing = createShellWindows()) {
         char text[160];
         snprintf(text, sizeof text, ORBIQA_NAME " could not start: %s could not be created.", missing);
         showMessage(text, kNoticeCaption);

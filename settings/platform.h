@@ -8,7 +8,7 @@ extern HINSTANCE appInstance;
 // Message boxes go through one place so that tests can answer them instead of a user.
 using MessageBoxFunction = int(WINAPI*)(HWND, LPCSTR, LPCSTR, UINT);
 extern MessageBoxFunction messageBoxFunction;
-// No owner window and an OK button only.
+// No owner window and an OK button only; the box comes in front of every window.
 void showMessage(const char* text, const char* caption);
 
 // A diagnostic hook: the program marks a few moments with a short label. It does nothing

@@ -81,7 +81,7 @@ TEST(StartSafety, OneCopyPerSessionAndAFailedStartSaysWhatFailed)
     HWND overlayBefore = overlayWindow;
 
     messagesShown = 0;
-    EXPECT_FALSE(startOrbiqa(GetModuleHandleA(nullptr), SW_HIDE));
+    EXPECT_FALSE(startOrbiqa(GetModuleHandleA(nullptr)));
     EXPECT_TRUE(messagesShown == 1 && singleInstanceMutex)
         << "passed as the only copy, then stopped and said so";
     EXPECT_EQ(overlayWindow, overlayBefore);

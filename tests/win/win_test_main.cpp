@@ -26,7 +26,8 @@ void ensureShellWindows()
 {
     if (overlayWindow)
         return;
-    createShellWindows(SW_HIDE);
+    createShellWindows();
+    ShowWindow(overlayWindow, SW_HIDE);
     initCommonControls();
 }
 
