@@ -156,6 +156,23 @@ bool startOrbiqa(HINSTANCE instance, int showCommand)
     return true;
 }
 
+// A loop of our own must hand the options window's keys to the dialog manager, or Tab, the
+// arrows, Space, Enter and Esc do nothing there; CTRL+Tab turns its page, as in any
+// window with tabs.
+void dispatchMessage(MSG& message)
+{
+    if (isOptsVisible == 1 && (message.hwnd == optionsWindow || IsChild(optionsWindow, message.hwnd))) {
+        if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
+            turnOptionsPage(GetKeyState(VK_SHIFT) < 0);
+            return;
+        }
+        if (IsDialogMessageA(optionsWindow, &message))
+            return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
 int runMessageLoop()
 {
     MSG message;
@@ -167,7 +184,6 @@ int runMessageLoop()
         // Exit from the tray menu is seen at the next message; the menu posts one.
         if (quitRequested == 1)
             return 0;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+        dispatchMessage(message);
     }
 }

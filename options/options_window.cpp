@@ -78,6 +78,24 @@ void createOptionsWindow()
     SendMessageA(tabControl, TCM_SETCURFOCUS, WPARAM(wantedPage), 0);
 }
 
+// The pages lie above the buttons, so the first tab stop is the shown page's first control.
+static void focusFirstControl()
+{
+    SendMessageA(optionsWindow, WM_NEXTDLGCTL, WPARAM(GetNextDlgTabItem(optionsWindow, nullptr, FALSE)),
+                 TRUE);
+}
+
+void turnOptionsPage(bool backwards)
+{
+    int pages = int(SendMessageA(tabControl, TCM_GETITEMCOUNT, 0, 0));
+    if (pages < 2)
+        return;
+    int shown = int(SendMessageA(tabControl, TCM_GETCURSEL, 0, 0));
+    SendMessageA(tabControl, TCM_SETCURFOCUS, WPARAM((shown + (backwards ? pages - 1 : 1)) % pages), 0);
+    // The focus was on the page that is now hidden.
+    focusFirstControl();
+}
+
 void measureOptionsWidth()
 {
     RECT optionsRect = {};
@@ -102,6 +120,9 @@ void showOptions()
     SetWindowPos(optionsWindow, HWND_TOPMOST,
                  primary.left + optionsWindowX(primary.right - primary.left, optionsWidth),
                  primary.top + kOptionsWindowY, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    // Opened from the tray, another program has the keyboard until the window takes it.
+    SetForegroundWindow(optionsWindow);
+    focusFirstControl();
     drawPreview();
 }
 
@@ -190,6 +211,16 @@ static void onButton(int controlId)
         discardChanges();
 }
 
+// The dialog manager sends IDOK for Enter and IDCANCEL for Esc, and posts IDCANCEL for the
+// close box: each does what its button does, and only while the window shows.
+static void onCommand(int controlId)
+{
+    if (controlId != IDOK && controlId != IDCANCEL)
+        onButton(controlId);
+    else if (isOptsVisible == 1)
+        onButton(controlId == IDOK ? IDC_OK_BUTTON : IDC_CANCEL_BUTTON);
+}
+
 static void onOpacityScroll()
 {
     int position = int(SendDlgItemMessageA(mainPage, IDC_OPACITY_TRACKBAR, TBM_GETPOS, 0, 0));
@@ -213,13 +244,10 @@ INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
             showSelectedPage();
         break;
     case WM_COMMAND:
-        // Clicks only: list notifications carry a code of their own. IDCANCEL is no button
-        // of ours but the dialog manager's echo of the close box, which has already thrown
-        // the changes away; reading the controls again would undo that reload.
-        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) != IDCANCEL)
-            onButton(LOWORD(wParam));
+        // Clicks only: list notifications carry a code of their own.
+        if (HIWORD(wParam) == BN_CLICKED)
+            onCommand(LOWORD(wParam));
         break;
-    case WM_CLOSE: discardChanges(); break;
     case WM_HSCROLL:
         if (HWND(lParam) == GetDlgItem(dialog, IDC_OPACITY_TRACKBAR))
             onOpacityScroll();

@@ -14,8 +14,11 @@ extern int optionsWidth;
 void createOptionsWindow();
 // optionsWidth from the window's rectangle, which centres it.
 void measureOptionsWidth();
-// Shows the window at the top of the dimmed screen with the preview spotlight.
+// Shows the window at the top of the dimmed screen with the preview spotlight, in the
+// foreground with the focus on the shown page's first control.
 void showOptions();
+// Shows the next page (the one before with backwards), focus on its first control.
+void turnOptionsPage(bool backwards);
 // Called after an OK has claimed the shortcuts and saved the settings, so that what shows
 // them elsewhere (the tray icon's tip) follows; null when nothing does.
 using OptionsAppliedFunction = void (*)();
