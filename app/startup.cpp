@@ -23,8 +23,6 @@ unsigned char quitRequested;
 static constexpr DWORD kLayeredToolExStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
 static constexpr BYTE kOutlineAlpha = 20;
 static constexpr COLORREF kOutlineColour = RGB(121, 160, 253);
-static constexpr int kLabelFontPoints = 10;
-static constexpr int kPointsPerInch = 72;
 
 const char* createShellWindows(int showCommand)
 {
@@ -68,9 +66,7 @@ const char* createShellWindows(int showCommand)
     UpdateWindow(overlayWindow);
 
     surfaceDC = CreateCompatibleDC(overlayDC);
-    labelFont = CreateFontA(-MulDiv(kLabelFontPoints, GetDeviceCaps(overlayDC, LOGPIXELSY), kPointsPerInch),
-                            0, 0, 0, FW_THIN, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial Bold");
+    labelFont = makeLabelFont(GetDeviceCaps(overlayDC, LOGPIXELSY));
     if (!createOverlaySurface())
         return "the overlay surface";
     return nullptr;

@@ -27,6 +27,8 @@ OptionsAppliedFunction optionsAppliedFunction;
 
 static constexpr int kMainPageIndex = 0;
 static constexpr int kMiscPageIndex = 1;
+static constexpr int kLabelFontPoints = 10;
+static constexpr int kPointsPerInch = 72;
 
 // The settings in force when the window opened: what a throw-away goes back to when the
 // settings file cannot be read, rather than keeping the edits it is meant to discard.
@@ -34,6 +36,13 @@ static int16_t valuesWhenOpened[kOptionCount];
 // An OK whose shortcuts were refused has given up the old registrations, and may hold half
 // of the new pair; a throw-away must then claim the restored shortcuts again.
 static bool registrationsChanged;
+
+HFONT makeLabelFont(int dpi)
+{
+    return CreateFontA(-MulDiv(kLabelFontPoints, dpi, kPointsPerInch), 0, 0, 0, FW_THIN, FALSE, FALSE, FALSE,
+                       0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, "Arial Bold");
+}
 
 static void addTab(int index, const char* text)
 {
@@ -199,6 +208,15 @@ static void restoreDefaults()
     optionValues[optionsPage] = int16_t(shownPage);
 }
 
+// The caption is freed from the old font only once it holds the new one.
+static void followOptionsScale(int dpi)
+{
+    HFONT oldFont = labelFont;
+    labelFont = makeLabelFont(dpi);
+    SendDlgItemMessageA(mainPage, IDC_OPACITY_CAPTION, WM_SETFONT, WPARAM(labelFont), TRUE);
+    DeleteObject(oldFont);
+}
+
 static void onButton(int controlId)
 {
     // The defaults go into the controls first, so that the preview shows them.
@@ -247,6 +265,10 @@ INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
         // Clicks only: list notifications carry a code of their own.
         if (HIWORD(wParam) == BN_CLICKED)
             onCommand(LOWORD(wParam));
+        break;
+    case WM_DPICHANGED:
+        if (dialog == optionsWindow)
+            followOptionsScale(HIWORD(wParam));
         break;
     case WM_HSCROLL:
         if (HWND(lParam) == GetDlgItem(dialog, IDC_OPACITY_TRACKBAR))

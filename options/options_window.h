@@ -10,6 +10,9 @@ extern unsigned char isOptsVisible;
 extern HFONT labelFont; // the Opacity caption's, made with the shell windows
 extern int optionsWidth;
 
+// The Opacity caption's font for a scale of dpi dots per inch.
+HFONT makeLabelFont(int dpi);
+
 // Creates the window and both pages, hidden, with the page of optionsPage selected.
 void createOptionsWindow();
 // optionsWidth from the window's rectangle, which centres it.

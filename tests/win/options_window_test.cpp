@@ -192,11 +192,12 @@ TEST_F(OptionsWindow, AStartTellsOnceOfAFirstRunAndATakenShortcut)
 
 // A double click on the tray icon opens the window with the focus on its first control (a
 // release of the right button does nothing), and that ends a sweep at once: the tick polls
-// nothing while it shows, so it would see a release only after it closes. Every change
-// previews at once, and Restore Defaults shows every default, but nothing is saved before
-// OK: the close box, a Cancel click, goes back to the file in the table, the controls and
-// the surface. Only an entry of exactly 1 shows checked, and the trackbar and its label
-// show an opacity within the trackbar's range.
+// nothing while it shows, so it would see a release only after it closes. A change of the
+// window's scale makes the Opacity caption's font anew. Every change previews at once, and
+// Restore Defaults shows every default, but nothing is saved before OK: the close box, a
+// Cancel click, goes back to the file in the table, the controls and the surface. Only an
+// entry of exactly 1 shows checked, and the trackbar and its label show an opacity within
+// the trackbar's range.
 TEST_F(OptionsWindow, OpeningEndsASweepAndChangesPreviewUntilTheCloseBoxRestoresTheFile)
 {
     const std::vector<int16_t> defaults(optionValues, optionValues + kOptionCount);
@@ -225,6 +226,16 @@ TEST_F(OptionsWindow, OpeningEndsASweepAndChangesPreviewUntilTheCloseBoxRestores
         SendMessageA(overlayWindow, kTrayCallbackMessage, kTrayIconId, mouse);
     openOptionsFunction = showOptions;
     EXPECT_TRUE(opened == 1 && !IsWindowVisible(outlineWindow) && focused() == IDC_BLUR);
+    // The old font is freed.
+    RECT place;
+    GetWindowRect(optionsWindow, &place);
+    LOGFONTA font = {};
+    for (auto scale : {std::pair<int, LONG>{144, -20}, {96, -13}}) {
+        HGDIOBJ old = labelFont;
+        SendMessageA(optionsWindow, WM_DPICHANGED, MAKEWPARAM(scale.first, scale.first), LPARAM(&place));
+        GetObjectA(HGDIOBJ(SendMessageA(control(IDC_OPACITY_CAPTION), WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_TRUE(font.lfHeight == scale.second && !GetObjectW(old, sizeof font, &font)) << scale.first;
+    }
     // As a drag moves the thumb: the position changes, then the page hears of it.
     SendMessageA(control(IDC_OPACITY_TRACKBAR), TBM_SETPOS, TRUE, 4);
     SendMessageA(mainPage, WM_HSCROLL, TB_THUMBTRACK, LPARAM(control(IDC_OPACITY_TRACKBAR)));
