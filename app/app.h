@@ -31,5 +31,8 @@ void restrictDllSearch();
 // use; the dialogs cannot be created before this.
 void initCommonControls();
 
+// What the loop does with each message, the options window's keys included.
+void dispatchMessage(MSG& message);
+
 // Runs until Exit or the destruction of a window; returns the exit code (always 0).
 int runMessageLoop();

@@ -23,8 +23,6 @@ unsigned char quitRequested;
 static constexpr DWORD kLayeredToolExStyle = WS_EX_LAYERED | WS_EX_TOOLWINDOW | WS_EX_TOPMOST;
 static constexpr BYTE kOutlineAlpha = 20;
 static constexpr COLORREF kOutlineColour = RGB(121, 160, 253);
-static constexpr int kLabelFontPoints = 10;
-static constexpr int kPointsPerInch = 72;
 
 const char* createShellWindows()
 {
@@ -70,9 +68,7 @@ const char* createShellWindows()
     UpdateWindow(overlayWindow);
 
     surfaceDC = CreateCompatibleDC(overlayDC);
-    labelFont = CreateFontA(-MulDiv(kLabelFontPoints, GetDeviceCaps(overlayDC, LOGPIXELSY), kPointsPerInch),
-                            0, 0, 0, FW_THIN, FALSE, FALSE, FALSE, 0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                            DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE, "Arial Bold");
+    labelFont = makeLabelFont(GetDeviceCaps(overlayDC, LOGPIXELSY));
     if (!createOverlaySurface())
         return "the overlay surface";
     return nullptr;
@@ -158,6 +154,23 @@ bool startOrbiqa(HINSTANCE instance)
     return true;
 }
 
+// A loop of our own must hand the options window's keys to the dialog manager, or Tab, the
+// arrows, Space, Enter and Esc do nothing there; CTRL+Tab turns its page, as in any
+// window with tabs.
+void dispatchMessage(MSG& message)
+{
+    if (isOptsVisible == 1 && (message.hwnd == optionsWindow || IsChild(optionsWindow, message.hwnd))) {
+        if (message.message == WM_KEYDOWN && message.wParam == VK_TAB && GetKeyState(VK_CONTROL) < 0) {
+            turnOptionsPage(GetKeyState(VK_SHIFT) < 0);
+            return;
+        }
+        if (IsDialogMessageA(optionsWindow, &message))
+            return;
+    }
+    TranslateMessage(&message);
+    DispatchMessageA(&message);
+}
+
 int runMessageLoop()
 {
     MSG message;
@@ -169,7 +182,6 @@ int runMessageLoop()
         // Exit from the tray menu is seen at the next message; the menu posts one.
         if (quitRequested == 1)
             return 0;
-        TranslateMessage(&message);
-        DispatchMessageA(&message);
+        dispatchMessage(message);
     }
 }

@@ -29,6 +29,8 @@ static constexpr char kLetterAloneMessage[] = "A letter key needs CTRL or ALT: a
                                               "typing in every program. Please change it.";
 static constexpr int kMainPageIndex = 0;
 static constexpr int kMiscPageIndex = 1;
+static constexpr int kLabelFontPoints = 10;
+static constexpr int kPointsPerInch = 72;
 
 // The settings in force when the window opened: what a throw-away goes back to when the
 // settings file cannot be read, rather than keeping the edits it is meant to discard.
@@ -36,6 +38,13 @@ static int16_t valuesWhenOpened[kOptionCount];
 // An OK whose shortcuts were refused has given up the old registrations, and may hold half
 // of the new pair; a throw-away must then claim the restored shortcuts again.
 static bool registrationsChanged;
+
+HFONT makeLabelFont(int dpi)
+{
+    return CreateFontA(-MulDiv(kLabelFontPoints, dpi, kPointsPerInch), 0, 0, 0, FW_THIN, FALSE, FALSE, FALSE,
+                       0, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                       DEFAULT_PITCH | FF_DONTCARE, "Arial Bold");
+}
 
 static void addTab(int index, const char* text)
 {
@@ -80,6 +89,24 @@ void createOptionsWindow()
     SendMessageA(tabControl, TCM_SETCURFOCUS, WPARAM(wantedPage), 0);
 }
 
+// The pages lie above the buttons, so the first tab stop is the shown page's first control.
+static void focusFirstControl()
+{
+    SendMessageA(optionsWindow, WM_NEXTDLGCTL, WPARAM(GetNextDlgTabItem(optionsWindow, nullptr, FALSE)),
+                 TRUE);
+}
+
+void turnOptionsPage(bool backwards)
+{
+    int pages = int(SendMessageA(tabControl, TCM_GETITEMCOUNT, 0, 0));
+    if (pages < 2)
+        return;
+    int shown = int(SendMessageA(tabControl, TCM_GETCURSEL, 0, 0));
+    SendMessageA(tabControl, TCM_SETCURFOCUS, WPARAM((shown + (backwards ? pages - 1 : 1)) % pages), 0);
+    // The focus was on the page that is now hidden.
+    focusFirstControl();
+}
+
 void measureOptionsWidth()
 {
     RECT optionsRect = {};
@@ -104,6 +131,9 @@ void showOptions()
     SetWindowPos(optionsWindow, HWND_TOPMOST,
                  primary.left + optionsWindowX(primary.right - primary.left, optionsWidth),
                  primary.top + kOptionsWindowY, 0, 0, SWP_NOSIZE | SWP_SHOWWINDOW);
+    // Opened from the tray, another program has the keyboard until the window takes it.
+    SetForegroundWindow(optionsWindow);
+    focusFirstControl();
     drawPreview();
 }
 
@@ -182,6 +212,15 @@ static void restoreDefaults()
     optionValues[optionsPage] = int16_t(shownPage);
 }
 
+// The caption is freed from the old font only once it holds the new one.
+static void followOptionsScale(int dpi)
+{
+    HFONT oldFont = labelFont;
+    labelFont = makeLabelFont(dpi);
+    SendDlgItemMessageA(mainPage, IDC_OPACITY_CAPTION, WM_SETFONT, WPARAM(labelFont), TRUE);
+    DeleteObject(oldFont);
+}
+
 static void onButton(int controlId)
 {
     // The defaults go into the controls first, so that the preview shows them.
@@ -192,6 +231,16 @@ static void onButton(int controlId)
         applyOptions();
     else if (controlId == IDC_CANCEL_BUTTON)
         discardChanges();
+}
+
+// The dialog manager sends IDOK for Enter and IDCANCEL for Esc, and posts IDCANCEL for the
+// close box: each does what its button does, and only while the window shows.
+static void onCommand(int controlId)
+{
+    if (controlId != IDOK && controlId != IDCANCEL)
+        onButton(controlId);
+    else if (isOptsVisible == 1)
+        onButton(controlId == IDOK ? IDC_OK_BUTTON : IDC_CANCEL_BUTTON);
 }
 
 static void onOpacityScroll()
@@ -217,13 +266,14 @@ INT_PTR CALLBACK optionsDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
             showSelectedPage();
         break;
     case WM_COMMAND:
-        // Clicks only: list notifications carry a code of their own. IDCANCEL is no button
-        // of ours but the dialog manager's echo of the close box, which has already thrown
-        // the changes away; reading the controls again would undo that reload.
-        if (HIWORD(wParam) == BN_CLICKED && LOWORD(wParam) != IDCANCEL)
-            onButton(LOWORD(wParam));
+        // Clicks only: list notifications carry a code of their own.
+        if (HIWORD(wParam) == BN_CLICKED)
+            onCommand(LOWORD(wParam));
         break;
-    case WM_CLOSE: discardChanges(); break;
+    case WM_DPICHANGED:
+        if (dialog == optionsWindow)
+            followOptionsScale(HIWORD(wParam));
+        break;
     case WM_HSCROLL:
         if (HWND(lParam) == GetDlgItem(dialog, IDC_OPACITY_TRACKBAR))
             onOpacityScroll();

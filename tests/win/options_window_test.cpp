@@ -55,11 +55,21 @@ class OptionsWindow : public testing::Test {
         DeleteFileW(fileOptions);
         settleWindows();
     }
-    // Runs what showing, hiding and posted clicks left queued.
+    // Runs what showing, hiding, posted clicks and keys left queued, through the program's loop.
     static void settleWindows()
     {
-        for (MSG message; PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE);)
-            DispatchMessageA(&message);
+        MSG message;
+        for (int i = 0; i < 500 && PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE); ++i)
+            dispatchMessage(message);
+    }
+    static int focused() { return GetDlgCtrlID(GetFocus()); }
+    // Pressed in order and released in reverse, as a hand does; answers the focused control.
+    static int press(std::vector<WORD> keys)
+    {
+        sendKeys(keys, 0);
+        sendKeys({keys.rbegin(), keys.rend()}, KEYEVENTF_KEYUP);
+        settleWindows();
+        return focused();
     }
     static HWND control(int id) { return GetDlgItem(GetDlgItem(mainPage, id) ? mainPage : miscPage, id); }
     static int checkOf(int id) { return int(SendMessageA(control(id), BM_GETCHECK, 0, 0)); }
@@ -109,7 +119,7 @@ DWORD WINAPI clickOk(void*)
 // writes nothing; the refusal comes above the dim layer, where its OK takes a click. Cancel
 // then claims the saved shortcuts again. The next OK may try again: free shortcuts are then
 // claimed, the old ones given back, and the settings saved. An OK that cannot take the
-// program out of Windows' start says so.
+// program out of Windows' start says so. Esc is Cancel and Enter is OK, to the letter.
 TEST_F(OptionsWindow, OkRefusesATakenShortcutAndSavesFreeOnes)
 {
     updateStartupEntry(); // started with Windows for every user, which a user may not undo
@@ -135,7 +145,7 @@ TEST_F(OptionsWindow, OkRefusesATakenShortcutAndSavesFreeOnes)
     showOptions();
     click(IDC_SIZE_SMALL);
     HANDLE held = CreateFileW(fileOptions, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
-    click(IDC_CANCEL_BUTTON);
+    press({VK_ESCAPE});
     CloseHandle(held);
     EXPECT_TRUE(messagesShown == 1 && optionValues[sizeSmall] == 0 && checkOf(IDC_SIZE_SMALL) == 0);
 
@@ -150,11 +160,11 @@ TEST_F(OptionsWindow, OkRefusesATakenShortcutAndSavesFreeOnes)
                 isOptsVisible == 1 && !taken(0, 'K') && readFile(fileOptions) == before);
     click(IDC_HIGHLIGHT_CTRL); // CTRL+K
     registryOpenFunction = openKeyAsUser;
-    click(IDC_OK_BUTTON);
+    press({VK_RETURN});
     registryOpenFunction = RegOpenKeyExW;
     EXPECT_TRUE(messagesShown == 3 && isOptsVisible == 0 && windowsShown() == 0) << "Windows still starts it";
-    EXPECT_TRUE(taken(kModControl | kModAlt, 0x78) && taken(kModControl, 'K'));
-    EXPECT_FALSE(taken(kModAlt, 0x78)) << "the old spotlight shortcut is given back";
+    EXPECT_TRUE(taken(kModControl | kModAlt, 0x78) && taken(kModControl, 'K') && !taken(kModAlt, 0x78))
+        << "the old spotlight shortcut is given back";
     EXPECT_EQ(tipsShown.back(), "Orbiqa: hold CTRL+ALT+F9 for the spotlight, CTRL+K to highlight");
     const std::string saved = readFile(fileOptions);
     EXPECT_TRUE(saved.find("54=3\r\n55=120\r\n56=2\r\n57=75\r\n") != std::string::npos &&
@@ -210,13 +220,14 @@ TEST_F(OptionsWindow, AStartTellsOnceOfAFirstRunAndATakenShortcut)
     }
 }
 
-// A double click on the tray icon opens the window (a release of the right button does
-// nothing), and that ends a sweep at once: the tick polls nothing while it shows, so it
-// would see a release only after it closes. Every change previews at once, and Restore
-// Defaults shows every default, but nothing is saved before OK: the close box, a Cancel
-// click, goes back to the file in the table, the controls and the surface. Only an entry
-// of exactly 1 shows checked, and the trackbar and its label show an opacity within the
-// trackbar's range.
+// A double click on the tray icon opens the window with the focus on its first control (a
+// release of the right button does nothing), and that ends a sweep at once: the tick polls
+// nothing while it shows, so it would see a release only after it closes. A change of the
+// window's scale makes the Opacity caption's font anew. Every change previews at once, and
+// Restore Defaults shows every default, but nothing is saved before OK: the close box, a
+// Cancel click, goes back to the file in the table, the controls and the surface. Only an
+// entry of exactly 1 shows checked, and the trackbar and its label show an opacity within
+// the trackbar's range.
 TEST_F(OptionsWindow, OpeningEndsASweepAndChangesPreviewUntilTheCloseBoxRestoresTheFile)
 {
     const std::vector<int16_t> defaults(optionValues, optionValues + kOptionCount);
@@ -244,7 +255,17 @@ TEST_F(OptionsWindow, OpeningEndsASweepAndChangesPreviewUntilTheCloseBoxRestores
     for (UINT mouse : {WM_RBUTTONUP, WM_LBUTTONDBLCLK})
         SendMessageA(overlayWindow, kTrayCallbackMessage, kTrayIconId, mouse);
     openOptionsFunction = showOptions;
-    EXPECT_TRUE(opened == 1 && !IsWindowVisible(outlineWindow));
+    EXPECT_TRUE(opened == 1 && !IsWindowVisible(outlineWindow) && focused() == IDC_BLUR);
+    // The old font is freed.
+    RECT place;
+    GetWindowRect(optionsWindow, &place);
+    LOGFONTA font = {};
+    for (auto scale : {std::pair<int, LONG>{144, -20}, {96, -13}}) {
+        HGDIOBJ old = labelFont;
+        SendMessageA(optionsWindow, WM_DPICHANGED, MAKEWPARAM(scale.first, scale.first), LPARAM(&place));
+        GetObjectA(HGDIOBJ(SendMessageA(control(IDC_OPACITY_CAPTION), WM_GETFONT, 0, 0)), sizeof font, &font);
+        EXPECT_TRUE(font.lfHeight == scale.second && !GetObjectW(old, sizeof font, &font)) << scale.first;
+    }
     // As a drag moves the thumb: the position changes, then the page hears of it.
     SendMessageA(control(IDC_OPACITY_TRACKBAR), TBM_SETPOS, TRUE, 4);
     SendMessageA(mainPage, WM_HSCROLL, TB_THUMBTRACK, LPARAM(control(IDC_OPACITY_TRACKBAR)));
@@ -259,4 +280,33 @@ TEST_F(OptionsWindow, OpeningEndsASweepAndChangesPreviewUntilTheCloseBoxRestores
     expectShown(fromFile, "100% Opaque");
     tickWithHighlightKeys(false, 50, 50);
     EXPECT_FALSE(highlightOnScreen()) << "lit from the corners of the sweep the window ended";
+}
+
+// Through the program's own loop: Tab and Shift+Tab go round in the order the controls show,
+// arrows keep to a radio set, Space toggles a box, CTRL+Tab turns the page, and the window
+// opens again with the focus on its first control.
+TEST_F(OptionsWindow, TheKeyboardWorksTheWindow)
+{
+    showOptions();
+    const int order[] = {IDC_BLUR,         IDC_SHAPE_CIRCLE,     IDC_SIZE_LARGE, IDC_OPACITY_TRACKBAR,
+                         IDC_SHOW_OUTLINE, IDC_RESTORE_DEFAULTS, IDC_OK_BUTTON,  IDC_CANCEL_BUTTON};
+    const std::vector<WORD> tab = {VK_TAB}, shiftTab = {VK_SHIFT, VK_TAB};
+    for (int i = 1; i <= 16; ++i) // round once forwards, then backwards
+        EXPECT_EQ(press(i <= 8 ? tab : shiftTab), order[i <= 8 ? i % 8 : 16 - i]) << i;
+    // Each key leaves the focus on a control that it checked, or that stayed checked; arrows go
+    // round the set, and back on the page Tab goes to the shape that is checked.
+    // clang-format off
+    const std::pair<std::vector<WORD>, int> steps[] = {{{VK_SPACE}, IDC_BLUR}, {{VK_TAB}, IDC_SHAPE_CIRCLE},
+        {{VK_LEFT}, IDC_SHAPE_THIN_RECT}, {{VK_DOWN}, IDC_SHAPE_CIRCLE}, {{VK_RIGHT}, IDC_SHAPE_RECT},
+        {{VK_TAB}, IDC_SIZE_LARGE}, {{VK_CONTROL, VK_TAB}, IDC_RUN_AT_STARTUP},
+        {{VK_CONTROL, VK_SHIFT, VK_TAB}, IDC_BLUR}, {{VK_TAB}, IDC_SHAPE_RECT}};
+    // clang-format on
+    for (auto& step : steps)
+        EXPECT_TRUE(press(step.first) == step.second && checkOf(step.second) == 1 &&
+                    optionValues[step.second] == 1)
+            << step.second << " is not focused and checked";
+    press({VK_ESCAPE});
+    showOptions();
+    EXPECT_EQ(focused(), IDC_BLUR) << "opened again";
+    press({VK_ESCAPE});
 }

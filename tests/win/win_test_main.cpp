@@ -38,15 +38,17 @@ LONG WINAPI openKeyAsUser(HKEY root, LPCWSTR key, DWORD options, REGSAM access, 
     return RegOpenKeyExW(root, key, options, access, opened);
 }
 
+void sendKeys(const std::vector<WORD>& keys, DWORD flags)
+{
+    std::vector<INPUT> inputs(keys.size(), INPUT{INPUT_KEYBOARD, {}});
+    for (size_t i = 0; i < keys.size(); ++i)
+        inputs[i].ki = {keys[i], 0, flags, 0, 0};
+    SendInput(UINT(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 void tickWithHighlightKeys(bool held, int x, int y)
 {
-    INPUT keys[2] = {};
-    for (int i = 0; i < 2; ++i) {
-        keys[i].type = INPUT_KEYBOARD;
-        keys[i].ki.wVk = WORD(i == 0 ? VK_MENU : VK_F10);
-        keys[i].ki.dwFlags = held ? 0 : KEYEVENTF_KEYUP;
-    }
-    SendInput(2, keys, sizeof(INPUT));
+    sendKeys({VK_MENU, VK_F10}, held ? 0 : KEYEVENTF_KEYUP);
     SetCursorPos(x, y);
     spotlightTick();
 }

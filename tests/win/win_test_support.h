@@ -25,6 +25,9 @@ extern bool shellRefusesAdd;
 // that need real windows.
 void ensureShellWindows();
 
+// Keys going down in this order, or up with KEYEVENTF_KEYUP, as the keyboard sends them.
+void sendKeys(const std::vector<WORD>& keys, DWORD flags);
+
 // ALT+F10, the highlight's default shortcut, held or released as the keyboard would, and
 // one tick with the cursor at (x, y).
 void tickWithHighlightKeys(bool held, int x, int y);
