@@ -99,7 +99,8 @@ bool boxClickedOk;
 DWORD WINAPI clickOk(void*)
 {
     HWND box = nullptr, below;
-    for (int i = 0; i < 500 && !(box = FindWindowA("#32770", "Quorvel")); ++i)
+    // Found as soon as it exists, but a click lands on it only once it shows.
+    for (int i = 0; i < 500 && !IsWindowVisible(box = FindWindowA("#32770", "Quorvel")); ++i)
         Sleep(10);
     for (below = box; below && below != overlayWindow;)
         below = GetWindow(below, GW_HWNDNEXT);
