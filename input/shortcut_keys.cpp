@@ -76,16 +76,39 @@ static int modifierOfKey(int virtualKey)
     return 0;
 }
 
+static constexpr int kKnownModifiers = kModAlt | kModControl | kModShift;
+
+// The key state read with the key first: a key seen down is a state no older than its
+// press, so the modifiers read after it are no older either.
+static bool keyStateDeniesModifiers(KeyEvents& events, KeyStateReader readKey, int modifiers, int key)
+{
+    if (!keyDown(readKey, key))
+        return false;
+    events.modifiersDown = (keyDown(readKey, kVkShift) ? kModShift : 0) |
+                           (keyDown(readKey, kVkControl) ? kModControl : 0) |
+                           (keyDown(readKey, kVkMenu) ? kModAlt : 0);
+    return (modifiers & kKnownModifiers & ~events.modifiersDown) != 0;
+}
+
 // Autorepeat latches again while the key is held; the toggle guard keeps those presses to
 // what the held key alone would do.
-void noteKeyEvent(KeyEvents& events, int virtualKey, bool released, int spotlightModifiers, int spotlightKey)
+void noteKeyEvent(KeyEvents& events, KeyStateReader readKey, int virtualKey, bool released,
+                  int spotlightModifiers, int spotlightKey)
 {
-    constexpr int kKnownModifiers = kModAlt | kModControl | kModShift;
     if (int modifier = modifierOfKey(virtualKey)) {
         events.modifiersDown = released ? events.modifiersDown & ~modifier : events.modifiersDown | modifier;
         return;
     }
     if (!released && virtualKey == spotlightKey &&
+        !keyStateDeniesModifiers(events, readKey, spotlightModifiers, spotlightKey) &&
         (spotlightModifiers & kKnownModifiers & ~events.modifiersDown) == 0)
         events.spotlightPressed = true;
+}
+
+bool takeSpotlightPress(KeyEvents& events, KeyStateReader readKey, int spotlightModifiers, int spotlightKey)
+{
+    const bool pressed = events.spotlightPressed &&
+                         !keyStateDeniesModifiers(events, readKey, spotlightModifiers, spotlightKey);
+    events.spotlightPressed = false;
+    return pressed;
 }

@@ -65,7 +65,16 @@ struct KeyEvents {
 
 // One key going down or up. Left and right modifiers count alike, as the held test reads
 // them; the press latches when the shortcut's modifiers are down (extra ones do not matter).
-void noteKeyEvent(KeyEvents& events, int virtualKey, bool released, int spotlightModifiers, int spotlightKey);
+// A modifier's release may never arrive (the secure desktop, a remote-desktop window that
+// hooks the keys, under Wine a key released while another X window had the keyboard), so
+// while the key state still shows the shortcut's key down, its modifiers there decide and
+// the tracked ones follow them; once the press is over, as with an instant tap, the events do.
+void noteKeyEvent(KeyEvents& events, KeyStateReader readKey, int virtualKey, bool released,
+                  int spotlightModifiers, int spotlightKey);
+
+// The latched press, handed to one tick and forgotten. The key state may follow the event up
+// to 50 ms late under Wine, so it is asked again here, by the same rule as at the event.
+bool takeSpotlightPress(KeyEvents& events, KeyStateReader readKey, int spotlightModifiers, int spotlightKey);
 
 // A toggle is accepted only when more than the guard has passed since the last one. The
 // difference is unsigned, so it keeps working when the 32-bit tick count wraps.

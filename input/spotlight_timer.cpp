@@ -7,6 +7,7 @@
 #include "settings/platform.h"
 
 #include <climits>
+#include <wtsapi32.h>
 
 static constexpr UINT_PTR kSpotlightTimerId = 1111;
 static constexpr UINT kSpotlightTimerMs = 10;
@@ -45,6 +46,11 @@ void abandonSweep()
 {
     tick.highPrev = false;
     hideOutline();
+}
+
+void forgetModifiers()
+{
+    keyEvents.modifiersDown = 0;
 }
 
 // Presses on lit pixels pass through to the window beneath, so only a press on the dimmed
@@ -107,8 +113,9 @@ static TickInputs readTickInputs(HWND foreground)
     in.now = GetTickCount();
     in.screenHeight = screenHeight();
     in.awakeMs = in.now - timerStarted;
-    in.spotlightPressed = keyEvents.spotlightPressed;
-    keyEvents.spotlightPressed = false; // counted by this tick, whatever it decides
+    // Counted by this tick, whatever it decides.
+    in.spotlightPressed =
+        takeSpotlightPress(keyEvents, asyncKeyState, in.spotlightModifiers, in.spotlightKey);
     return in;
 }
 
@@ -181,6 +188,8 @@ void listenForShortcutKeys(HWND window)
     constexpr USHORT kGenericDesktop = 1, kKeyboard = 6;
     RAWINPUTDEVICE keyboard = {kGenericDesktop, kKeyboard, RIDEV_INPUTSINK, window};
     keysWakeTimer = RegisterRawInputDevices(&keyboard, 1, sizeof keyboard) != 0;
+    // Lock and unlock arrive as WM_WTSSESSION_CHANGE only to a registered window.
+    WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
 }
 
 void onKeyboardInput(LPARAM rawInput)
@@ -192,7 +201,8 @@ void onKeyboardInput(LPARAM rawInput)
         return;
     const int key = input.data.keyboard.VKey;
     const bool released = input.data.keyboard.Flags & RI_KEY_BREAK;
-    noteKeyEvent(keyEvents, key, released, optionValues[spotlightModifiers], optionValues[spotlightKey]);
+    noteKeyEvent(keyEvents, asyncKeyState, key, released, optionValues[spotlightModifiers],
+                 optionValues[spotlightKey]);
     if (!released && (key == optionValues[spotlightKey] || key == optionValues[highlightKey]))
         runSpotlightTimer();
 }
