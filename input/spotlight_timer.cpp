@@ -44,7 +44,7 @@ void forgetCursor()
 
 void abandonSweep()
 {
-    tick.highPrev = false;
+    dropSweep(tick);
     hideOutline();
 }
 

@@ -30,6 +30,8 @@ struct CursorOnce {
 static void sweepStep(const TickInputs& in, CursorOnce& cursorOnce, TickState& state, TickActions& actions)
 {
     if (shortcutHeld(in.readKey, in.highlightModifiers, in.highlightKey)) {
+        if (state.sweepAbandoned)
+            return;
         ScreenPoint cursor;
         if (!cursorOnce.get(cursor))
             return;
@@ -43,6 +45,7 @@ static void sweepStep(const TickInputs& in, CursorOnce& cursorOnce, TickState& s
         state.highPrev = true;
         return;
     }
+    state.sweepAbandoned = false;
     if (state.highPrev) {
         normaliseCorners(state.dragAnchor, state.dragCurrent);
         actions.lightHighlight = true;
@@ -50,6 +53,12 @@ static void sweepStep(const TickInputs& in, CursorOnce& cursorOnce, TickState& s
         actions.litSurfaceRow = surfaceRowOfBottom(in.screenHeight, actions.lit.top, actions.lit.height);
         state.highlightActive = true;
     }
+    state.highPrev = false;
+}
+
+void dropSweep(TickState& state)
+{
+    state.sweepAbandoned = state.sweepAbandoned || state.highPrev;
     state.highPrev = false;
 }
 

@@ -35,6 +35,7 @@ struct TickInputs {
 // What the tick remembers from one tick to the next.
 struct TickState {
     bool highPrev, highlightActive;
+    bool sweepAbandoned; // the keys still held belong to a sweep cut short: wait for their release
     ScreenPoint dragAnchor, dragCurrent; // after a release: top-left and bottom-right
     ScreenPoint lastCursor;              // where the spotlight was drawn last
     uint32_t lastToggle, guardMs;
@@ -60,3 +61,7 @@ struct TickActions {
 };
 
 TickActions decideTick(const TickInputs& in, TickState& state);
+
+// A display change or the options window ends the sweep in progress, the outline aside:
+// its corners are never lit, and keys still held start no new sweep until released.
+void dropSweep(TickState& state);

@@ -73,7 +73,7 @@ TEST(Tick, WhatShowsTheOverlayAndWhatStopsTheTick)
         TickInputs in = inputs(c.down, c.holdMode);
         in.optionsShown = c.options, in.overlayVisible = c.visible, in.spotlightPressed = c.pressed;
         in.overlayForeground = c.overlayFront, in.outlineForeground = c.outlineFront;
-        TickState state = {false, c.highlight == 1, {}, {}, {}, 0, 0};
+        TickState state = {false, c.highlight == 1, false, {}, {}, {}, 0, 0};
         const TickActions act = decideTick(in, state);
         EXPECT_TRUE(act.raiseOptions == c.raise && act.keepTopmost == c.topmost && act.show == c.show);
         EXPECT_TRUE(act.redraw == c.redraw && state.lastCursor.x == (c.redraw ? 100 : 0));
@@ -107,7 +107,7 @@ TEST(Tick, ToggleGuardAcrossTheWrap)
         // clang-format on
     };
     for (auto c : cases) {
-        TickState state = {false, false, {}, {}, {}, c.last, c.guard};
+        TickState state = {false, false, false, {}, {}, {}, c.last, c.guard};
         int flips = 0; // the overlay starts hidden, so it is visible after an odd count
         for (int t = 0; t <= c.heldMs; t += 10) {
             TickInputs in = inputs(c.held ? kAltF9 : kNone, 0);
@@ -140,7 +140,7 @@ TEST(Tick, SweepLightsTheRectangleOfTheFirstAndLastHeldTicks)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
-        TickState state = {false, false, {1, 1}, {2, 2}, {}, 0, 0};
+        TickState state = {false, false, false, {1, 1}, {2, 2}, {}, 0, 0};
         HighlightRect outline = c.lit;
         for (ScreenPoint point : c.held) {
             TickInputs in = inputs(kAltF10, 1, point, point.x != kLost.x);
@@ -156,5 +156,21 @@ TEST(Tick, SweepLightsTheRectangleOfTheFirstAndLastHeldTicks)
                     !act.mayStop);
         EXPECT_TRUE(state.highlightActive && !state.highPrev && state.dragAnchor.x == c.lit.left &&
                     state.dragAnchor.y == c.lit.top);
+    }
+}
+
+// A sweep cut short (a display change, the options window) waits for the keys' release: held
+// on, they move no outline and their release lights nothing; a cut with no sweep blocks nothing.
+TEST(Tick, SweepCutShortStartsNoNewSweepUntilReleased)
+{
+    // Each tick: the keys held, the sweep cut just before, then the outline placed and a rectangle lit.
+    const int ticks[][4] = {{1, 1, 1, 0}, {1, 0, 1, 0}, {1, 1, 0, 0}, {1, 0, 0, 0},
+                            {0, 0, 0, 0}, {1, 0, 1, 0}, {1, 0, 1, 0}, {0, 0, 0, 1}};
+    TickState state = {};
+    for (int t = 0; t < 8; ++t) {
+        if (ticks[t][1])
+            dropSweep(state);
+        const TickActions act = decideTick(inputs(ticks[t][0] ? kAltF10 : kNone, 1, {t * 10, t * 10}), state);
+        EXPECT_TRUE(act.placeOutline == ticks[t][2] && act.lightHighlight == ticks[t][3]) << t;
     }
 }
