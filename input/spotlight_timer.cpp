@@ -160,6 +160,8 @@ void spotlightTick()
         SetWindowPos(overlayWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (act.placeOutline)
         placeOutline(act.outline);
+    if (act.hideOutline)
+        hideOutline();
     if (act.lightHighlight) {
         showHighlight(act.lit, act.litSurfaceRow, sweepStart);
         forgetCursor();

@@ -47,6 +47,7 @@ struct TickActions {
     bool keepTopmost = false;
     bool placeOutline = false;
     HighlightRect outline = {};
+    bool hideOutline = false;    // a release whose sweep spans no width or no height: nothing lit
     bool lightHighlight = false; // refill, clear `lit`, show the overlay, hide the outline
     HighlightRect lit = {};
     int litSurfaceRow = 0; // the lit rectangle's bottom edge on the bottom-up surface

@@ -122,40 +122,47 @@ TEST(Tick, ToggleGuardAcrossTheWrap)
 }
 
 // The anchor is the first held tick's readable cursor, the far corner the last one's; the
-// release lights the normalised rectangle.
+// release lights the normalised rectangle. A sweep with no width or no height (row -1) only
+// hides the outline, and a highlight already on screen stays.
 TEST(Tick, SweepLightsTheRectangleOfTheFirstAndLastHeldTicks)
 {
     const ScreenPoint kLost = {-1, -1}; // the cursor could not be read
     struct {
         std::vector<ScreenPoint> held;
         HighlightRect lit;
-        int surfaceRow, outlineEntry; // the outline shows only for 1
+        int surfaceRow, outlineEntry, outlines, onBefore = 0; // the outline shows only for entry 1
     } cases[] = {
-        {{kLost, {200, 150}, {900, 700}, {520, 400}}, {200, 150, 320, 250}, 400, 1},
-        {{{900, 600}, {700, 450}}, {700, 450, 200, 150}, 200, 9999},
-        {{{420, 100}, kLost, {100, 300}, kLost}, {100, 100, 320, 200}, 500, 1},
-        {{{600, 700}, {800, 500}}, {600, 500, 200, 200}, 100, 0},
-        {{{40, 30}}, {40, 30, 0, 0}, 770, 1},
-        {{{INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}}, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 801, 1},
+        // clang-format off
+        {{kLost, {200, 150}, {900, 700}, {520, 400}}, {200, 150, 320, 250}, 400, 1, 3},
+        {{{900, 600}, {700, 450}}, {700, 450, 200, 150}, 200, 9999, 0},
+        {{{420, 100}, kLost, {100, 300}, kLost}, {100, 100, 320, 200}, 500, 1, 2},
+        {{{600, 700}, {800, 500}}, {600, 500, 200, 200}, 100, 0, 0}, {{{40, 30}}, {40, 30, 0, 0}, -1, 1, 1},
+        {{{40, 90}, {40, 30}}, {40, 30, 0, 60}, -1, 1, 2, 1}, {{{40, 30}, {90, 30}}, {40, 30, 50, 0}, -1, 1, 2},
+        {{{42, 33}, {40, 30}}, {40, 30, 2, 3}, 767, 1, 2},
+        {{{INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}}, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 801, 1, 2},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
-        TickState state = {false, false, false, {1, 1}, {2, 2}, {}, 0, 0};
+        TickState state = {false, c.onBefore == 1, false, {1, 1}, {2, 2}, {}, 0, 0};
         HighlightRect outline = c.lit;
+        int outlines = 0;
         for (ScreenPoint point : c.held) {
             TickInputs in = inputs(kAltF10, 1, point, point.x != kLost.x);
             in.showOutline = c.outlineEntry;
             const TickActions act = decideTick(in, state);
-            EXPECT_TRUE(act.placeOutline == (cursorReadable && c.outlineEntry == 1) && !act.lightHighlight &&
-                        !act.redraw);
+            EXPECT_TRUE(!act.lightHighlight && !act.hideOutline && !act.redraw);
+            outlines += act.placeOutline;
             outline = act.placeOutline ? act.outline : outline;
         }
         const TickActions act = decideTick(inputs(kNone, 1, {5, 5}), state);
-        EXPECT_TRUE(act.lightHighlight && sameRect(act.lit, c.lit) && sameRect(outline, c.lit) &&
-                    act.litSurfaceRow == c.surfaceRow && act.show == Show::keep && !act.redraw &&
-                    !act.mayStop);
-        EXPECT_TRUE(state.highlightActive && !state.highPrev && state.dragAnchor.x == c.lit.left &&
-                    state.dragAnchor.y == c.lit.top);
+        const bool lights = c.surfaceRow != -1;
+        EXPECT_TRUE(act.lightHighlight == lights && act.hideOutline == !lights && outlines == c.outlines &&
+                    sameRect(outline, c.lit) && !act.redraw);
+        EXPECT_TRUE(!lights || (sameRect(act.lit, c.lit) && act.litSurfaceRow == c.surfaceRow &&
+                                act.show == Show::keep && !act.mayStop));
+        EXPECT_TRUE(state.highlightActive == (lights || c.onBefore) && !state.highPrev &&
+                    state.dragAnchor.x == c.lit.left && state.dragAnchor.y == c.lit.top);
     }
 }
 
