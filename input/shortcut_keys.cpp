@@ -76,39 +76,45 @@ static int modifierOfKey(int virtualKey)
     return 0;
 }
 
-static constexpr int kKnownModifiers = kModAlt | kModControl | kModShift;
-
-// The key state read with the key first: a key seen down is a state no older than its
-// press, so the modifiers read after it are no older either.
-static bool keyStateDeniesModifiers(KeyEvents& events, KeyStateReader readKey, int modifiers, int key)
+// The modifiers among flags that the key state shows up.
+static int modifiersShownUp(KeyStateReader readKey, int flags)
 {
-    if (!keyDown(readKey, key))
-        return false;
-    events.modifiersDown = (keyDown(readKey, kVkShift) ? kModShift : 0) |
-                           (keyDown(readKey, kVkControl) ? kModControl : 0) |
-                           (keyDown(readKey, kVkMenu) ? kModAlt : 0);
-    return (modifiers & kKnownModifiers & ~events.modifiersDown) != 0;
+    int up = 0;
+    for (int modifier : {kModControl, kModAlt, kModShift})
+        up |= (flags & modifier) && !modifiersDown(readKey, modifier) ? modifier : 0;
+    return up;
 }
 
 // Autorepeat latches again while the key is held; the toggle guard keeps those presses to
 // what the held key alone would do.
 void noteKeyEvent(KeyEvents& events, KeyStateReader readKey, int virtualKey, bool released,
-                  int spotlightModifiers, int spotlightKey)
+                  int spotlightModifiers, int spotlightKey, uint32_t now)
 {
     if (int modifier = modifierOfKey(virtualKey)) {
         events.modifiersDown = released ? events.modifiersDown & ~modifier : events.modifiersDown | modifier;
+        if (released)
+            events.unconfirmed &= ~modifier;
         return;
     }
-    if (!released && virtualKey == spotlightKey &&
-        !keyStateDeniesModifiers(events, readKey, spotlightModifiers, spotlightKey) &&
-        (spotlightModifiers & kKnownModifiers & ~events.modifiersDown) == 0)
-        events.spotlightPressed = true;
+    constexpr int kKnownModifiers = kModAlt | kModControl | kModShift;
+    const int needed = spotlightModifiers & kKnownModifiers;
+    if (released || virtualKey != spotlightKey || (needed & ~events.modifiersDown) != 0)
+        return;
+    if (!events.spotlightPressed)
+        events.pressedAt = now;
+    events.spotlightPressed = true;
+    events.unconfirmed = modifiersShownUp(readKey, needed);
 }
 
-bool takeSpotlightPress(KeyEvents& events, KeyStateReader readKey, int spotlightModifiers, int spotlightKey)
+bool takeSpotlightPress(KeyEvents& events, KeyStateReader readKey, uint32_t now)
 {
-    const bool pressed = events.spotlightPressed &&
-                         !keyStateDeniesModifiers(events, readKey, spotlightModifiers, spotlightKey);
-    events.spotlightPressed = false;
+    if (!events.spotlightPressed)
+        return false;
+    events.unconfirmed = modifiersShownUp(readKey, events.unconfirmed);
+    if (events.unconfirmed != 0 && now - events.pressedAt < kKeyStateLagMs)
+        return false;
+    events.modifiersDown &= ~events.unconfirmed;
+    const bool pressed = events.unconfirmed == 0;
+    events.spotlightPressed = false, events.unconfirmed = 0;
     return pressed;
 }

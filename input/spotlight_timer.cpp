@@ -114,8 +114,7 @@ static TickInputs readTickInputs(HWND foreground)
     in.screenHeight = screenHeight();
     in.awakeMs = in.now - timerStarted;
     // Counted by this tick, whatever it decides.
-    in.spotlightPressed =
-        takeSpotlightPress(keyEvents, asyncKeyState, in.spotlightModifiers, in.spotlightKey);
+    in.spotlightPressed = takeSpotlightPress(keyEvents, asyncKeyState, in.now);
     return in;
 }
 
@@ -146,7 +145,9 @@ void spotlightTick()
     // Before the release puts the corners in order: the monitor where the sweep began.
     const ScreenPoint sweepStart = tick.dragAnchor;
     const TickActions act = decideTick(in, tick);
-    if (act.mayStop && keysWakeTimer && KillTimer(overlayWindow, kSpotlightTimerId))
+    // A press still waiting for its modifiers needs the ticks that count it.
+    if (act.mayStop && keysWakeTimer && !keyEvents.spotlightPressed &&
+        KillTimer(overlayWindow, kSpotlightTimerId))
         timerRunning = false;
 
     if (in.optionsShown) {
@@ -204,7 +205,7 @@ void onKeyboardInput(LPARAM rawInput)
     const int key = input.data.keyboard.VKey;
     const bool released = input.data.keyboard.Flags & RI_KEY_BREAK;
     noteKeyEvent(keyEvents, asyncKeyState, key, released, optionValues[spotlightModifiers],
-                 optionValues[spotlightKey]);
+                 optionValues[spotlightKey], GetTickCount());
     if (!released && (key == optionValues[spotlightKey] || key == optionValues[highlightKey]))
         runSpotlightTimer();
 }
