@@ -42,6 +42,12 @@ static void onScaleChange()
         drawPreview();
 }
 
+// The secure desktop has the keyboard while the session is locked: releases go there.
+static bool locksOrUnlocks(WPARAM sessionChange)
+{
+    return sessionChange == WTS_SESSION_LOCK || sessionChange == WTS_SESSION_UNLOCK;
+}
+
 // One procedure serves both layered windows. Every top-level window hears of a display or
 // scale change and of a restarted shell; the overlay alone follows them.
 LRESULT CALLBACK spotWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -64,6 +70,9 @@ LRESULT CALLBACK spotWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     // The system needs the message too, to free the input's data.
     case WM_INPUT:             onKeyboardInput(lParam);             break;
     case WM_DISPLAYCHANGE:     if (overlay) return onDisplayChange();  break;
+    // A modifier released while the secure desktop or a sleep had the keys never went up here.
+    case WM_WTSSESSION_CHANGE: if (locksOrUnlocks(wParam)) forgetModifiers(); break;
+    case WM_POWERBROADCAST:    if (wParam == PBT_APMRESUMEAUTOMATIC) forgetModifiers(); break;
     // The overlay keeps its place over every monitor instead of taking the suggested one.
     case WM_DPICHANGED:        if (overlay) onScaleChange();        return 0;
     // The overlay keeps its caption style, but a press in the caption band at the top of the

@@ -82,16 +82,45 @@ static int modifierOfKey(int virtualKey)
     return 0;
 }
 
+// The modifiers among flags that the key state shows up.
+static int modifiersShownUp(KeyStateReader readKey, int flags)
+{
+    int up = 0;
+    for (int modifier : {kModControl, kModAlt, kModShift})
+        up |= (flags & modifier) && !modifiersDown(readKey, modifier) ? modifier : 0;
+    return up;
+}
+
 // Autorepeat latches again while the key is held; the toggle guard keeps those presses to
 // what the held key alone would do.
-void noteKeyEvent(KeyEvents& events, int virtualKey, bool released, int spotlightModifiers, int spotlightKey)
+void noteKeyEvent(KeyEvents& events, KeyStateReader readKey, int virtualKey, bool released,
+                  int spotlightModifiers, int spotlightKey, uint32_t now)
 {
-    constexpr int kKnownModifiers = kModAlt | kModControl | kModShift;
     if (int modifier = modifierOfKey(virtualKey)) {
         events.modifiersDown = released ? events.modifiersDown & ~modifier : events.modifiersDown | modifier;
+        if (released)
+            events.unconfirmed &= ~modifier;
         return;
     }
-    if (!released && virtualKey == spotlightKey &&
-        (spotlightModifiers & kKnownModifiers & ~events.modifiersDown) == 0)
-        events.spotlightPressed = true;
+    constexpr int kKnownModifiers = kModAlt | kModControl | kModShift;
+    const int needed = spotlightModifiers & kKnownModifiers;
+    if (released || virtualKey != spotlightKey || (needed & ~events.modifiersDown) != 0)
+        return;
+    if (!events.spotlightPressed)
+        events.pressedAt = now;
+    events.spotlightPressed = true;
+    events.unconfirmed = modifiersShownUp(readKey, needed);
+}
+
+bool takeSpotlightPress(KeyEvents& events, KeyStateReader readKey, uint32_t now)
+{
+    if (!events.spotlightPressed)
+        return false;
+    events.unconfirmed = modifiersShownUp(readKey, events.unconfirmed);
+    if (events.unconfirmed != 0 && now - events.pressedAt < kKeyStateLagMs)
+        return false;
+    events.modifiersDown &= ~events.unconfirmed;
+    const bool pressed = events.unconfirmed == 0;
+    events.spotlightPressed = false, events.unconfirmed = 0;
+    return pressed;
 }

@@ -63,14 +63,34 @@ bool shortcutHeld(KeyStateReader readKey, int modifiers, int virtualKey);
 // The modifiers and the spotlight's shortcut as keyboard events report them. A macro pad, a
 // presenter remote or a script presses and releases the shortcut at once, between two polls
 // of the key state, so only the event shows the press: it is latched here for the next tick.
+// A modifier's release may never arrive (the secure desktop, a remote-desktop window that
+// hooks the keys, under Wine a key released while another X window had the keyboard), so
+// the events alone would leave it down for good and let the bare key latch.
 struct KeyEvents {
     int modifiersDown; // the flags of the modifiers whose last event was a press
     bool spotlightPressed;
+    uint32_t pressedAt; // the tick count at the latched press
+    // The latched press's modifiers that the key state showed up and whose release has not
+    // come since: down at the press only if the key state shows them down after all.
+    int unconfirmed;
 };
 
-// One key going down or up. Left and right modifiers count alike, as the held test reads
-// them; the press latches when the shortcut's modifiers are down (extra ones do not matter).
-void noteKeyEvent(KeyEvents& events, int virtualKey, bool released, int spotlightModifiers, int spotlightKey);
+// Under Wine the key state may show a press this long after its event: the server's state
+// can trail the raw input, and a read that found a key up is kept for 50 ms.
+constexpr uint32_t kKeyStateLagMs = 100;
+
+// One key going down or up at the tick count now. Left and right modifiers count alike, as
+// the held test reads them; the press latches when the shortcut's modifiers are down by
+// their events (extra ones do not matter), and those the key state shows up are noted.
+void noteKeyEvent(KeyEvents& events, KeyStateReader readKey, int virtualKey, bool released,
+                  int spotlightModifiers, int spotlightKey, uint32_t now);
+
+// The latched press for the tick at now. A modifier noted up counts as down once its release
+// arrives (the press came first: an instant tap, whatever the order of the releases) or the
+// key state shows it down (the state lagged). One neither shows within kKeyStateLagMs was
+// released where Orbiqa could not see it: it is forgotten and the press refused. Until then
+// the press waits.
+bool takeSpotlightPress(KeyEvents& events, KeyStateReader readKey, uint32_t now);
 
 // A toggle is accepted only when more than the guard has passed since the last one. The
 // difference is unsigned, so it keeps working when the 32-bit tick count wraps.

@@ -7,6 +7,7 @@
 #include "settings/platform.h"
 
 #include <climits>
+#include <wtsapi32.h>
 
 static constexpr UINT_PTR kSpotlightTimerId = 1111;
 static constexpr UINT kSpotlightTimerMs = 10;
@@ -43,8 +44,13 @@ void forgetCursor()
 
 void abandonSweep()
 {
-    tick.highPrev = false;
+    dropSweep(tick);
     hideOutline();
+}
+
+void forgetModifiers()
+{
+    keyEvents.modifiersDown = 0;
 }
 
 // Presses on lit pixels pass through to the window beneath, so only a press on the dimmed
@@ -113,8 +119,8 @@ static TickInputs readTickInputs(HWND foreground)
     in.now = GetTickCount();
     in.screenHeight = screenHeight();
     in.awakeMs = in.now - timerStarted;
-    in.spotlightPressed = keyEvents.spotlightPressed;
-    keyEvents.spotlightPressed = false; // counted by this tick, whatever it decides
+    // Counted by this tick, whatever it decides.
+    in.spotlightPressed = takeSpotlightPress(keyEvents, asyncKeyState, in.now);
     return in;
 }
 
@@ -145,7 +151,9 @@ void spotlightTick()
     // Before the release puts the corners in order: the monitor where the sweep began.
     const ScreenPoint sweepStart = tick.dragAnchor;
     const TickActions act = decideTick(in, tick);
-    if (act.mayStop && keysWakeTimer && KillTimer(overlayWindow, kSpotlightTimerId))
+    // A press still waiting for its modifiers needs the ticks that count it.
+    if (act.mayStop && keysWakeTimer && !keyEvents.spotlightPressed &&
+        KillTimer(overlayWindow, kSpotlightTimerId))
         timerRunning = false;
 
     if (in.optionsShown) {
@@ -159,6 +167,8 @@ void spotlightTick()
         SetWindowPos(overlayWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     if (act.placeOutline)
         placeOutline(act.outline);
+    if (act.hideOutline)
+        hideOutline();
     if (act.lightHighlight) {
         showHighlight(act.lit, act.litSurfaceRow, sweepStart);
         forgetCursor();
@@ -187,6 +197,8 @@ void listenForShortcutKeys(HWND window)
     constexpr USHORT kGenericDesktop = 1, kKeyboard = 6;
     RAWINPUTDEVICE keyboard = {kGenericDesktop, kKeyboard, RIDEV_INPUTSINK, window};
     keysWakeTimer = RegisterRawInputDevices(&keyboard, 1, sizeof keyboard) != 0;
+    // Lock and unlock arrive as WM_WTSSESSION_CHANGE only to a registered window.
+    WTSRegisterSessionNotification(window, NOTIFY_FOR_THIS_SESSION);
 }
 
 void onKeyboardInput(LPARAM rawInput)
@@ -198,8 +210,8 @@ void onKeyboardInput(LPARAM rawInput)
         return;
     const int key = input.data.keyboard.VKey;
     const bool released = input.data.keyboard.Flags & RI_KEY_BREAK;
-    noteKeyEvent(keyEvents, key, released, optionValues[spotlightModifiers],
-                 usableKey(spotlightModifiers, spotlightKey));
+    noteKeyEvent(keyEvents, asyncKeyState, key, released, optionValues[spotlightModifiers],
+                 usableKey(spotlightModifiers, spotlightKey), GetTickCount());
     if (!released && (key == usableKey(spotlightModifiers, spotlightKey) ||
                       key == usableKey(highlightModifiers, highlightKey)))
         runSpotlightTimer();

@@ -17,8 +17,12 @@ void onKeyboardInput(LPARAM rawInput);
 // The next tick with the overlay shown draws even if the cursor has not moved: the
 // dimming was moved or redone behind its back.
 void forgetCursor();
-// A sweep in progress is dropped with its outline: its corners are never lit.
+// A sweep in progress is dropped with its outline: its corners are never lit, and keys
+// still held start no new sweep until released.
 void abandonSweep();
+// A session locked or unlocked, or a resume: a modifier's release may have gone to the
+// secure desktop, so no modifier counts as down until its next press.
+void forgetModifiers();
 // WM_LBUTTONDOWN on the overlay or the outline: the highlight, or the preview, goes.
 void endHighlightOnClick();
 // A highlight on screen ends and the overlay hides; nothing happens without one.

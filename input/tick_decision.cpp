@@ -26,10 +26,14 @@ struct CursorOnce {
 
 // The corners are the cursor positions of the ticks while the shortcut was held; the
 // release reads no position, so the last held tick gives the far corner. A tick whose
-// cursor could not be read neither starts the sweep nor moves a corner.
+// cursor could not be read neither starts the sweep nor moves a corner. A press that moved
+// nothing (a remote, a macro pad, a quick tap) spans no area: lit, it would dim the whole
+// monitor and leave only a click to end it.
 static void sweepStep(const TickInputs& in, CursorOnce& cursorOnce, TickState& state, TickActions& actions)
 {
     if (shortcutHeld(in.readKey, in.highlightModifiers, in.highlightKey)) {
+        if (state.sweepAbandoned)
+            return;
         ScreenPoint cursor;
         if (!cursorOnce.get(cursor))
             return;
@@ -43,13 +47,24 @@ static void sweepStep(const TickInputs& in, CursorOnce& cursorOnce, TickState& s
         state.highPrev = true;
         return;
     }
+    state.sweepAbandoned = false;
     if (state.highPrev) {
         normaliseCorners(state.dragAnchor, state.dragCurrent);
-        actions.lightHighlight = true;
-        actions.lit = rectOfCorners(state.dragAnchor, state.dragCurrent);
-        actions.litSurfaceRow = surfaceRowOfBottom(in.screenHeight, actions.lit.top, actions.lit.height);
-        state.highlightActive = true;
+        const HighlightRect lit = rectOfCorners(state.dragAnchor, state.dragCurrent);
+        actions.hideOutline = lit.width == 0 || lit.height == 0;
+        actions.lightHighlight = !actions.hideOutline;
+        if (actions.lightHighlight) {
+            actions.lit = lit;
+            actions.litSurfaceRow = surfaceRowOfBottom(in.screenHeight, lit.top, lit.height);
+            state.highlightActive = true;
+        }
     }
+    state.highPrev = false;
+}
+
+void dropSweep(TickState& state)
+{
+    state.sweepAbandoned = state.sweepAbandoned || state.highPrev;
     state.highPrev = false;
 }
 

@@ -35,6 +35,7 @@ struct TickInputs {
 // What the tick remembers from one tick to the next.
 struct TickState {
     bool highPrev, highlightActive;
+    bool sweepAbandoned; // the keys still held belong to a sweep cut short: wait for their release
     ScreenPoint dragAnchor, dragCurrent; // after a release: top-left and bottom-right
     ScreenPoint lastCursor;              // where the spotlight was drawn last
     uint32_t lastToggle, guardMs;
@@ -46,6 +47,7 @@ struct TickActions {
     bool keepTopmost = false;
     bool placeOutline = false;
     HighlightRect outline = {};
+    bool hideOutline = false;    // a release whose sweep spans no width or no height: nothing lit
     bool lightHighlight = false; // refill, clear `lit`, show the overlay, hide the outline
     HighlightRect lit = {};
     int litSurfaceRow = 0; // the lit rectangle's bottom edge on the bottom-up surface
@@ -60,3 +62,7 @@ struct TickActions {
 };
 
 TickActions decideTick(const TickInputs& in, TickState& state);
+
+// A display change or the options window ends the sweep in progress, the outline aside:
+// its corners are never lit, and keys still held start no new sweep until released.
+void dropSweep(TickState& state);

@@ -88,25 +88,34 @@ TEST(HeldTest, ModifierFlagsAndTheKeysRead)
 }
 
 // Events in order, a negative code for a release: the press latches only with the
-// shortcut's modifiers down by their own events, either side, extra ones allowed.
+// shortcut's modifiers down by their own events, either side, extra ones allowed. Those the
+// key state (the keys down at the events, then at the tick `after` ms later) shows up count
+// once their release arrives; else the tick 100 ms on refuses the press and forgets them.
 TEST(KeyEvents, PressLatchesWithTheModifiersItsEventsShowedDown)
 {
-    constexpr int A = kVkMenu, LA = 0xA4, RA = 0xA5, RC = 0xA3, S = kVkShift, LS = 0xA0;
+    constexpr int A = kVkMenu, C = kVkControl, LA = 0xA4, RA = 0xA5, RC = 0xA3, S = kVkShift, LS = 0xA0;
     struct {
         int flags, pressed, modifiers;
         std::vector<int> events;
+        std::set<int> atEvents = {}, atTick = {};
+        int after = 100, waits = 0;
     } cases[] = {
         // clang-format off
-        {1, 1, 0, {A, kF9, -kF9, -A}}, {1, 0, 0, {kF9, A, -A}}, {1, 1, 1, {RA, kF9}}, {1, 0, 0, {LA, -LA, kF9}},
-        {4, 1, 5, {LS, A, kF9}}, {3, 0, 5, {S, A, kF9}}, {2, 1, 2, {RC, kF9}}, {1, 0, 1, {A, -kF9, 0x79}},
-        {8, 1, 0, {kF9}}, {0, 1, 0, {0x13, 0xA6, kF9, 0x9F}},
+        {1, 1, 0, {A, kF9, -kF9, -A}}, {1, 0, 0, {kF9, A, -A}}, {1, 1, 1, {RA, kF9}, {A}}, {1, 0, 0, {LA, -LA, kF9}},
+        {4, 1, 5, {LS, A, kF9}, {S}}, {3, 0, 5, {S, A, kF9}}, {2, 1, 2, {RC, kF9}, {C}}, {1, 0, 1, {A, -kF9, 0x79}},
+        {8, 1, 0, {kF9}}, {0, 1, 0, {0x13, 0xA6, kF9, 0x9F}}, {1, 0, 0, {A, kF9}}, {1, 0, 1, {A, kF9}, {}, {}, 99, 1},
+        {1, 1, 1, {A, kF9}, {}, {A}, 50}, {3, 0, 1, {C, A, kF9}, {A}, {A}},
         // clang-format on
     };
     for (const auto& c : cases) {
         KeyEvents events = {};
+        keysDown = c.atEvents;
         for (int e : c.events)
-            noteKeyEvent(events, e < 0 ? -e : e, e < 0, c.flags, kF9);
-        EXPECT_TRUE(events.spotlightPressed == c.pressed && events.modifiersDown == c.modifiers)
+            noteKeyEvent(events, fakeKeyState, e < 0 ? -e : e, e < 0, c.flags, kF9, 0xFFFFFFF0u);
+        keysDown = c.atTick;
+        const bool pressed = takeSpotlightPress(events, fakeKeyState, 0xFFFFFFF0u + c.after);
+        EXPECT_TRUE(pressed == c.pressed && events.modifiersDown == c.modifiers &&
+                    events.spotlightPressed == c.waits)
             << &c - cases;
     }
 }

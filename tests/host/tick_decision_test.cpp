@@ -52,34 +52,34 @@ TEST(Tick, WhatShowsTheOverlayAndWhatStopsTheTick)
     struct {
         int holdMode;
         std::set<int> down;
-        int options, highlight, visible, overlayFront, outlineFront, pressed, raise, topmost, redraw, stop;
+        int options, highlight, visible, overlayFront, outlineFront, pressed, raise, topmost, redraw,
+            handBack, outline, stop;
         Show show;
     } cases[] = {
-        {1, kAltF9, 0, 0, 0, 0, 0, 0, 0, 0, 1, 0, Show::show},
-        {1, {kF9}, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, Show::hide},
-        {1, {kVkMenu}, 0, 0, 1, 1, 0, 1, 0, 0, 0, 1, Show::hide},
-        {1, kAltF9, 0, 0, 1, 0, 1, 0, 0, 0, 1, 0, Show::show},
-        {1, kAltF9, 1, 0, 1, 1, 0, 0, 1, 0, 0, 0, Show::keep},
-        {1, kNone, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, Show::keep},
-        {1, kNone, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, Show::keep},
-        {9999, kNone, 0, 0, 1, 0, 0, 0, 0, 1, 1, 0, Show::keep},
-        {1, kAltF10, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, Show::keep},
-        {1, kAltF10, 0, 1, 1, 0, 0, 0, 0, 1, 0, 0, Show::keep},
-        {9999, kAltF10, 0, 0, 1, 0, 0, 0, 0, 1, 1, 0, Show::keep},
-        {1, {kF10}, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Show::hide},
+        {1, kAltF9, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, Show::show},
+        {1, {kF9}, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, Show::hide},
+        {1, {kVkMenu}, 0, 0, 1, 1, 0, 1, 0, 0, 0, 0, 0, 1, Show::hide},
+        {1, kAltF9, 0, 0, 1, 0, 1, 0, 0, 0, 1, 1, 0, 0, Show::show},
+        {1, kAltF9, 1, 0, 1, 1, 0, 0, 1, 0, 0, 0, 0, 0, Show::keep},
+        {1, kNone, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Show::keep},
+        {1, kNone, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Show::keep},
+        {9999, kNone, 0, 0, 1, 0, 0, 0, 0, 1, 1, 0, 0, 0, Show::keep},
+        {1, kAltF10, 1, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, Show::keep},
+        {1, kAltF10, 0, 1, 1, 0, 0, 0, 0, 1, 0, 0, 1, 0, Show::keep},
+        {9999, kAltF10, 0, 0, 1, 0, 0, 0, 0, 1, 1, 0, 1, 0, Show::keep},
+        {1, {kF10}, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Show::hide},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         TickInputs in = inputs(c.down, c.holdMode);
         in.optionsShown = c.options, in.overlayVisible = c.visible, in.spotlightPressed = c.pressed;
         in.overlayForeground = c.overlayFront, in.outlineForeground = c.outlineFront;
-        TickState state = {false, c.highlight == 1, {}, {}, {}, 0, 0};
+        TickState state = {false, c.highlight == 1, false, {}, {}, {}, 0, 0};
         const TickActions act = decideTick(in, state);
         EXPECT_TRUE(act.raiseOptions == c.raise && act.keepTopmost == c.topmost && act.show == c.show);
         EXPECT_TRUE(act.redraw == c.redraw && state.lastCursor.x == (c.redraw ? 100 : 0));
-        EXPECT_EQ(act.handBackForeground, c.show == Show::show && c.holdMode == 1);
-        EXPECT_EQ(act.placeOutline, c.down == kAltF10 && !c.options);
-        EXPECT_EQ(cursorReads, act.placeOutline || act.redraw ? 1 : 0) << "only when needed, at most once";
+        EXPECT_TRUE(act.handBackForeground == c.handBack && act.placeOutline == c.outline);
+        EXPECT_EQ(cursorReads, c.outline || c.redraw ? 1 : 0) << "only when needed, at most once";
         EXPECT_EQ(act.mayStop, c.stop == 1);
         in.awakeMs = kWakeGraceMs - 1;
         EXPECT_FALSE(decideTick(in, state).mayStop) << "right after a start";
@@ -107,7 +107,7 @@ TEST(Tick, ToggleGuardAcrossTheWrap)
         // clang-format on
     };
     for (auto c : cases) {
-        TickState state = {false, false, {}, {}, {}, c.last, c.guard};
+        TickState state = {false, false, false, {}, {}, {}, c.last, c.guard};
         int flips = 0; // the overlay starts hidden, so it is visible after an odd count
         for (int t = 0; t <= c.heldMs; t += 10) {
             TickInputs in = inputs(c.held ? kAltF9 : kNone, 0);
@@ -122,39 +122,62 @@ TEST(Tick, ToggleGuardAcrossTheWrap)
 }
 
 // The anchor is the first held tick's readable cursor, the far corner the last one's; the
-// release lights the normalised rectangle.
+// release lights the normalised rectangle. A sweep with no width or no height (row -1) only
+// hides the outline, and a highlight already on screen stays.
 TEST(Tick, SweepLightsTheRectangleOfTheFirstAndLastHeldTicks)
 {
     const ScreenPoint kLost = {-1, -1}; // the cursor could not be read
     struct {
         std::vector<ScreenPoint> held;
         HighlightRect lit;
-        int surfaceRow, outlineEntry; // the outline shows only for 1
+        int surfaceRow, outlineEntry, outlines, onBefore = 0; // the outline shows only for entry 1
     } cases[] = {
-        {{kLost, {200, 150}, {900, 700}, {520, 400}}, {200, 150, 320, 250}, 400, 1},
-        {{{900, 600}, {700, 450}}, {700, 450, 200, 150}, 200, 9999},
-        {{{420, 100}, kLost, {100, 300}, kLost}, {100, 100, 320, 200}, 500, 1},
-        {{{600, 700}, {800, 500}}, {600, 500, 200, 200}, 100, 0},
-        {{{40, 30}}, {40, 30, 0, 0}, 770, 1},
-        {{{INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}}, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 801, 1},
+        // clang-format off
+        {{kLost, {200, 150}, {900, 700}, {520, 400}}, {200, 150, 320, 250}, 400, 1, 3},
+        {{{900, 600}, {700, 450}}, {700, 450, 200, 150}, 200, 9999, 0},
+        {{{420, 100}, kLost, {100, 300}, kLost}, {100, 100, 320, 200}, 500, 1, 2},
+        {{{600, 700}, {800, 500}}, {600, 500, 200, 200}, 100, 0, 0}, {{{40, 30}}, {40, 30, 0, 0}, -1, 1, 1},
+        {{{40, 90}, {40, 30}}, {40, 30, 0, 60}, -1, 1, 2, 1}, {{{40, 30}, {90, 30}}, {40, 30, 50, 0}, -1, 1, 2},
+        {{{42, 33}, {40, 30}}, {40, 30, 2, 3}, 767, 1, 2},
+        {{{INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}}, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 801, 1, 2},
+        // clang-format on
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
-        TickState state = {false, false, {1, 1}, {2, 2}, {}, 0, 0};
+        TickState state = {false, c.onBefore == 1, false, {1, 1}, {2, 2}, {}, 0, 0};
         HighlightRect outline = c.lit;
+        int outlines = 0;
         for (ScreenPoint point : c.held) {
             TickInputs in = inputs(kAltF10, 1, point, point.x != kLost.x);
             in.showOutline = c.outlineEntry;
             const TickActions act = decideTick(in, state);
-            EXPECT_TRUE(act.placeOutline == (cursorReadable && c.outlineEntry == 1) && !act.lightHighlight &&
-                        !act.redraw);
+            EXPECT_TRUE(!act.lightHighlight && !act.hideOutline && !act.redraw);
+            outlines += act.placeOutline;
             outline = act.placeOutline ? act.outline : outline;
         }
         const TickActions act = decideTick(inputs(kNone, 1, {5, 5}), state);
-        EXPECT_TRUE(act.lightHighlight && sameRect(act.lit, c.lit) && sameRect(outline, c.lit) &&
-                    act.litSurfaceRow == c.surfaceRow && act.show == Show::keep && !act.redraw &&
-                    !act.mayStop);
-        EXPECT_TRUE(state.highlightActive && !state.highPrev && state.dragAnchor.x == c.lit.left &&
-                    state.dragAnchor.y == c.lit.top);
+        const bool lights = c.surfaceRow != -1;
+        EXPECT_TRUE(act.lightHighlight == lights && act.hideOutline == !lights && outlines == c.outlines &&
+                    sameRect(outline, c.lit) && !act.redraw);
+        EXPECT_TRUE(!lights || (sameRect(act.lit, c.lit) && act.litSurfaceRow == c.surfaceRow &&
+                                act.show == Show::keep && !act.mayStop));
+        EXPECT_TRUE(state.highlightActive == (lights || c.onBefore) && !state.highPrev &&
+                    state.dragAnchor.x == c.lit.left && state.dragAnchor.y == c.lit.top);
+    }
+}
+
+// A sweep cut short (a display change, the options window) waits for the keys' release: held
+// on, they move no outline and their release lights nothing; a cut with no sweep blocks nothing.
+TEST(Tick, SweepCutShortStartsNoNewSweepUntilReleased)
+{
+    // Each tick: the keys held, the sweep cut just before, then the outline placed and a rectangle lit.
+    const int ticks[][4] = {{1, 1, 1, 0}, {1, 0, 1, 0}, {1, 1, 0, 0}, {1, 0, 0, 0},
+                            {0, 0, 0, 0}, {1, 0, 1, 0}, {1, 0, 1, 0}, {0, 0, 0, 1}};
+    TickState state = {};
+    for (int t = 0; t < 8; ++t) {
+        if (ticks[t][1])
+            dropSweep(state);
+        const TickActions act = decideTick(inputs(ticks[t][0] ? kAltF10 : kNone, 1, {t * 10, t * 10}), state);
+        EXPECT_TRUE(act.placeOutline == ticks[t][2] && act.lightHighlight == ticks[t][3]) << t;
     }
 }
