@@ -11,6 +11,13 @@ extern unsigned char quitRequested;
 
 LRESULT CALLBACK spotWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Carries out what the installer (res/orbiqa.wxs) asks of the installed copy by its
+// command line: "/installer-exit" ends the running copy of this same file, as Exit
+// would, and waits until it has ended; "/installer-uninstall" removes the Run values that
+// start this copy. True when the command line was such a request: the program then ends
+// at once. Every other command line is ignored, as it always was.
+bool carryOutInstallerRequest(const char* commandLine);
+
 // Runs every start-up step. Returns false when another copy is already running or
 // something the program cannot run without could not be created (after telling the
 // user); the caller then exits with 0.

@@ -78,6 +78,10 @@ LRESULT CALLBACK spotWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     // The overlay keeps its caption style, but a press in the caption band at the top of the
     // screen must end a highlight like any other, not start moving the dim layer.
     case WM_NCHITTEST:         if (overlay) return HTCLIENT;        break;
+    // Windows' Restart Manager, and the installer through "/installer-exit", close the program
+    // this way before its files are replaced: it ends as Exit ends it. A session that ends
+    // for good ends the process without it, as before.
+    case WM_ENDSESSION:        if (wParam && (lParam & ENDSESSION_CLOSEAPP)) PostQuitMessage(0); return 0;
     }
     // clang-format on
     return DefWindowProcA(window, message, wParam, lParam);

@@ -139,6 +139,32 @@ add_custom_command(OUTPUT ${ORBIQA_ZIP}
   COMMENT "Packing dist/${ORBIQA_PACKAGE_NAME}.zip")
 add_custom_target(orbiqa_zip ALL DEPENDS ${ORBIQA_ZIP})
 
+# The installer beside the zip, from the same files: res/orbiqa.wxs, built by wixl (Debian's
+# wixl package). wixl takes source paths relative to its working folder only.
+find_program(ORBIQA_WIXL wixl REQUIRED)
+set(ORBIQA_MSI ${CMAKE_SOURCE_DIR}/dist/${ORBIQA_PACKAGE_NAME}.msi)
+file(RELATIVE_PATH ORBIQA_DIST_DIR_REL ${CMAKE_SOURCE_DIR} ${ORBIQA_DIST_DIR})
+file(RELATIVE_PATH ORBIQA_ICON_REL ${CMAKE_SOURCE_DIR} ${ORBIQA_ASSET_DIR}/app.ico)
+set(ORBIQA_WXI "<Include xmlns=\"http://schemas.microsoft.com/wix/2006/wi\">\n")
+foreach(name IN LISTS ORBIQA_DATA_NAMES)
+  string(APPEND ORBIQA_WXI "<File Id=\"${name}\" Source=\"${ORBIQA_DIST_DIR_REL}/${name}\"/>\n")
+endforeach()
+file(CONFIGURE OUTPUT ${ORBIQA_GENERATED_DIR}/orbiqa_data_files.wxi CONTENT "${ORBIQA_WXI}</Include>\n")
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+  set(ORBIQA_MSI_ARCH -a x86 -D ProgramFiles=ProgramFilesFolder -D Win64=no)
+else()
+  set(ORBIQA_MSI_ARCH -a x64 -D ProgramFiles=ProgramFiles64Folder -D Win64=yes)
+endif()
+add_custom_command(OUTPUT ${ORBIQA_MSI}
+  COMMAND ${ORBIQA_WIXL} ${ORBIQA_MSI_ARCH} -I ${ORBIQA_GENERATED_DIR} -D Name=${PROJECT_NAME}
+          -D Version=${PROJECT_VERSION} -D Publisher=${ORBIQA_PUBLISHER} -D DistDir=${ORBIQA_DIST_DIR_REL}
+          -D Icon=${ORBIQA_ICON_REL} -o ${ORBIQA_MSI} res/orbiqa.wxs
+  DEPENDS ${PROJECT_NAME} ${ORBIQA_DATA_FILES} ${ORBIQA_RESOURCE_ASSETS} ${CMAKE_SOURCE_DIR}/res/orbiqa.wxs
+          ${ORBIQA_GENERATED_DIR}/orbiqa_data_files.wxi
+  WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+  COMMENT "Building dist/${ORBIQA_PACKAGE_NAME}.msi")
+add_custom_target(orbiqa_msi ALL DEPENDS ${ORBIQA_MSI})
+
 if(ORBIQA_TESTS)
   # One test executable for all Win32 tests: a Wine process start costs seconds.
   file(GLOB ORBIQA_WIN_TESTS CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/win/*.cpp)
@@ -170,6 +196,13 @@ if(ORBIQA_TESTS)
     add_test(NAME walk_${dist} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/walk_e2e.sh)
     set_tests_properties(walk_${dist} PROPERTIES RUN_SERIAL ON TIMEOUT 300 SKIP_RETURN_CODE 77
       ENVIRONMENT "ORBIQA_DIST_DIR=${CMAKE_SOURCE_DIR}/dist/${dist};ORBIQA_FOCUS_SINK=$<TARGET_FILE:focus_sink>")
+  endforeach()
+
+  # The installers' life cycle, for each package whose architecture runs here.
+  foreach(dist win64 win32)
+    add_test(NAME msi_${dist} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/msi_e2e.sh)
+    set_tests_properties(msi_${dist} PROPERTIES RUN_SERIAL ON TIMEOUT 300 SKIP_RETURN_CODE 77 ENVIRONMENT
+      "ORBIQA_MSI=${CMAKE_SOURCE_DIR}/dist/${PROJECT_NAME}-${PROJECT_VERSION}-${dist}.msi;ORBIQA_DIST_DIR=${CMAKE_SOURCE_DIR}/dist/${dist};ORBIQA_FOCUS_SINK=$<TARGET_FILE:focus_sink>")
   endforeach()
 
   # Two monitors, display changes while running, and 144 DPI, on an Xorg display of its own

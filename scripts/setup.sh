@@ -11,6 +11,7 @@ packages=(
   wine wine64
   clang libclang-rt-14-dev googletest libbenchmark-dev
   xvfb xcompmgr xdotool x11-apps x11-utils imagemagick
+  msitools wixl
   xserver-xorg-core xserver-xorg-video-dummy x11-xserver-utils
 )
 

@@ -28,8 +28,13 @@ static void resolveProgramDir()
     }
     DWORD longLength = GetLongPathNameW(moduleName, programDir, kPathBufferSize);
     if (longLength == 0 || longLength >= kPathBufferSize)
-        memcpy(programDir, moduleName, sizeof programDir);
+        joinBounded(programDir, kPathBufferSize, {moduleName});
     PathRemoveFileSpecW(programDir);
+}
+
+void findProgramDir()
+{
+    resolveProgramDir();
 }
 
 void initPaths()

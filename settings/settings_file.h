@@ -9,6 +9,8 @@ extern wchar_t fileOptions[kPathBufferSize]; // settingsDir + "Settings.dat", em
 // True when initPaths wrote a first settings file in this start: a first run.
 extern bool settingsFileCreated;
 
+// Finds programDir alone, for work that needs no settings file.
+void findProgramDir();
 // Resolves the three paths and writes a first settings file when there is none.
 void initPaths();
 // Writes the table to the settings file, replacing the old file only once the new one

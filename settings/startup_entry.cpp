@@ -65,6 +65,19 @@ static bool machineValueStarts(const wchar_t* command)
     return CompareStringOrdinal(machineCommand, -1, command, -1, TRUE) == CSTR_EQUAL;
 }
 
+void removeStartupEntriesOfThisCopy()
+{
+    wchar_t command[kStartupCommandSize];
+    if (!buildStartupCommand(programDir, command, kStartupCommandSize))
+        return;
+    for (HKEY root : {HKEY_LOCAL_MACHINE, HKEY_CURRENT_USER}) {
+        wchar_t value[kStartupCommandSize];
+        readRunValue(root, value, kStartupCommandSize);
+        if (CompareStringOrdinal(value, -1, command, -1, TRUE) == CSTR_EQUAL)
+            deleteRunValue(root);
+    }
+}
+
 StartupEntryResult updateStartupEntry()
 {
     if (isOptionOn(runAtStartup)) {

@@ -12,6 +12,10 @@ enum class StartupEntryResult {
 
 StartupEntryResult updateStartupEntry();
 
+// Removes the Run values, machine-wide and the user's, that start the program in
+// programDir, as an uninstall must; a value naming another copy stays.
+void removeStartupEntriesOfThisCopy();
+
 // Opens the Run keys. A user without administrator rights may read the machine-wide key
 // but not write it; tests put a function here that refuses the same way, since the
 // registry under Wine refuses nothing.
