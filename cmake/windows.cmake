@@ -198,7 +198,10 @@ if(ORBIQA_TESTS)
       ENVIRONMENT "ORBIQA_DIST_DIR=${CMAKE_SOURCE_DIR}/dist/${dist};ORBIQA_FOCUS_SINK=$<TARGET_FILE:focus_sink>")
   endforeach()
 
-  # The installers' life cycle, for each package whose architecture runs here.
+  # The installers' tables, as Windows would read them; then their life cycle under Wine, for
+  # each package whose architecture runs here.
+  add_test(NAME msi_tables COMMAND bash ${CMAKE_SOURCE_DIR}/tests/package/msi_tables.sh ${PROJECT_VERSION}
+           ${CMAKE_SOURCE_DIR}/dist/${PROJECT_NAME}-${PROJECT_VERSION}-win64.msi ${CMAKE_SOURCE_DIR}/dist/${PROJECT_NAME}-${PROJECT_VERSION}-win32.msi)
   foreach(dist win64 win32)
     add_test(NAME msi_${dist} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/msi_e2e.sh)
     set_tests_properties(msi_${dist} PROPERTIES RUN_SERIAL ON TIMEOUT 300 SKIP_RETURN_CODE 77 ENVIRONMENT
