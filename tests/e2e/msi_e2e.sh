@@ -1,31 +1,25 @@
 #!/usr/bin/env bash
-# The installer ORBIQA_MSI under Wine, in a prefix of its own: a silent install, the installed copy
-# at work, an upgrade while it runs, a refused downgrade and an uninstall.
+# The installer ORBIQA_MSI under Wine, in a prefix of its own: a silent install, the installed copy at
+# work, an upgrade while it runs, a refused downgrade and an uninstall.
 ORBIQA_WINEPREFIX=$(cd "$(dirname "$0")/../.." && pwd)/build/wineprefix-msi
 source "$(dirname "$0")/harness.sh"
 [ -f "$ORBIQA_MSI" ] || { echo "SKIP: $ORBIQA_MSI is not built"; exit 77; }
-dir="C:\\Program Files\\Orbiqa" view=/reg:64
-if [[ $ORBIQA_MSI = *-win32.msi ]]; then
-  [ -z "$(wine32_missing_reason)" ] || { echo "SKIP: no 32-bit programs here: $(wine32_missing_reason)"; exit 77; }
-  dir="C:\\Program Files (x86)\\Orbiqa" view=/reg:32
-fi
+[[ $ORBIQA_MSI = *-win32.msi ]] && dir="C:\\Program Files (x86)\\Orbiqa" view=/reg:32 || dir="C:\\Program Files\\Orbiqa" view=/reg:64
+[ $view = /reg:64 ] || [ -z "$(wine32_missing_reason)" ] || { echo "SKIP: no 32-bit programs: $(wine32_missing_reason)"; exit 77; }
 trap 'wineserver -k 2>/dev/null; e2e_cleanup' EXIT
-wineserver -k 2>/dev/null || true
 rm -rf "$WINEPREFIX" && { [ -n "${DISPLAY:-}" ] || start_virtual_display 1280x800x24; } && prepare_wine_prefix
 wine() { "$ORBIQA_WINE64" "$@" 2>/dev/null | tr -d '\r'; }
 msiexec() { wine msiexec "$1" "Z:$(tr / '\\' <<<"$2")" /qn; }
-uninstall='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 run_value() { wine reg query "$1\\Software\\Microsoft\\Windows\\CurrentVersion\\Run" /v Orbiqa $view | grep -F "$2"; }
-entry() { wine reg query "$uninstall$1" /s $view | awk 'NF == 3 { print $1, $3 }'; } # NAME VALUE of each string
-property() { msiinfo export "$ORBIQA_MSI" Property | tr -d '\r' | awk -v name="$1" '$1 == name { print $2 }'; }
+entries() { wine reg query 'HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall' /s $view | awk 'NF == 3 { print $1, $3 }' | grep -e Display -e Publisher; }
 installed=$(wine winepath -u "$dir") && appdata=$(wine winepath -u "$(wine cmd /c echo %APPDATA%)")
 shortcut="$appdata/Microsoft/Windows/Start Menu/Programs/Orbiqa.lnk" settings=$appdata/Orbiqa/Settings.dat
 version=${ORBIQA_MSI##*/Orbiqa-} && version=${version%-win*.msi}
 
 msiexec /i "$ORBIQA_MSI" || e2e_fail "the silent install ended with $?"
 diff <(ls "$installed") <(ls "$ORBIQA_DIST_DIR") && [ -f "$shortcut" ] || e2e_fail "files or shortcut missing"
-[ "$(entry "\\$(property ProductCode)" | grep -cxF -e "DisplayName Orbiqa" -e "DisplayVersion $version" \
-  -e "Publisher Quorvel")" = 3 ] || e2e_fail "the Installed apps entry: $(entry "\\$(property ProductCode)")"
+[ "$(entries | sort | paste -sd,)" = "DisplayName Orbiqa,DisplayVersion $version,Publisher Quorvel" ] ||
+  e2e_fail "the Installed apps entry: $(entries)"
 e2e_start "$installed/Orbiqa.exe" && orbiqa=$E2E_LAST_PID
 e2e_wait_until 60 "the Run value naming the installed copy" run_value HKLM "\"$dir\\Orbiqa.exe\""
 e2e_start_slide
@@ -34,21 +28,20 @@ e2e_wait_until 20 "the spotlight" e2e_screen_shows 500,300:255 1180,720:80
 xdotool keyup alt+F9
 e2e_pass "a silent install puts files, shortcut and entry in place; that copy starts with Windows and shows the spotlight"
 
-# Version 100.0.0 under a new product code, taking the installed version and up for older ones.
+# Version 100.0.0 under a new product code, which takes the installed version (257: and up) for older.
 cp "$settings" "$E2E_WORK/settings" && cp "$ORBIQA_MSI" "$E2E_WORK/next.msi"
 msibuild "$E2E_WORK/next.msi" -q "UPDATE \`Property\` SET \`Value\`='100.0.0' WHERE \`Property\`='ProductVersion'" \
   -q "UPDATE \`Property\` SET \`Value\`='{0F0E0D0C-0B0A-4908-8706-050403020100}' WHERE \`Property\`='ProductCode'" \
-  -q "DELETE FROM \`Upgrade\` WHERE \`ActionProperty\`='WIX_DOWNGRADE_DETECTED'" -q "INSERT INTO \`Upgrade\` \
-  (\`UpgradeCode\`, \`VersionMin\`, \`Attributes\`, \`ActionProperty\`) VALUES ('$(property UpgradeCode)', '$version', 257, 'WIX_UPGRADE_DETECTED')"
+  -q "INSERT INTO \`Upgrade\` (\`UpgradeCode\`, \`VersionMin\`, \`Attributes\`, \`ActionProperty\`) VALUES ('{D71DA30F-6CF0-4745-8268-057034861952}', '$version', 257, 'WIX_UPGRADE_DETECTED')"
 msiexec /i "$E2E_WORK/next.msi" || e2e_fail "the upgrade ended with $?"
 e2e_expect_exit "$orbiqa" "the running Orbiqa, asked to end by the upgrade,"
 ! msiexec /i "$ORBIQA_MSI" || e2e_fail "the older package installed over the newer one"
-[ "$(entry "" | grep -e '^DisplayName Orbiqa$' -e '^DisplayVersion' | paste -sd,)" = "DisplayName Orbiqa,DisplayVersion 100.0.0" ] ||
-  e2e_fail "not one entry, of 100.0.0, after the upgrade and the downgrade: $(entry "")"
+[ "$(entries | sort | paste -sd,)" = "DisplayName Orbiqa,DisplayVersion 100.0.0,Publisher Quorvel" ] ||
+  e2e_fail "not one entry, of 100.0.0, after the upgrade and the downgrade: $(entries)"
 e2e_pass "an upgrade ends the running copy and leaves one entry; a downgrade is refused"
 
 msiexec /x "$E2E_WORK/next.msi" || e2e_fail "the uninstall ended with $?"
-[ ! -e "$installed" ] && [ ! -e "$shortcut" ] && ! entry "" | grep -q Orbiqa || e2e_fail "the uninstall left Orbiqa"
+[ ! -e "$installed" ] && [ ! -e "$shortcut" ] && ! entries || e2e_fail "the uninstall left Orbiqa"
 ! run_value HKLM Orbiqa && ! run_value HKCU Orbiqa || e2e_fail "a Run value is left"
 cmp "$E2E_WORK/settings" "$settings" || e2e_fail "the upgrade or the uninstall changed the settings file"
 e2e_pass "an uninstall removes files, shortcut, entry and Run value, and keeps the settings as they were"
