@@ -28,11 +28,10 @@ e2e_wait_until 20 "the spotlight" e2e_screen_shows 500,300:255 1180,720:80
 xdotool keyup alt+F9
 e2e_pass "a silent install puts files, shortcut and entry in place; that copy starts with Windows and shows the spotlight"
 
-# Version 100.0.0 under a new product code, which takes the installed version (257: and up) for older.
+# Version 100.0.0 under a new product code: its Upgrade table takes the installed version for its own.
 cp "$settings" "$E2E_WORK/settings" && cp "$ORBIQA_MSI" "$E2E_WORK/next.msi"
 msibuild "$E2E_WORK/next.msi" -q "UPDATE \`Property\` SET \`Value\`='100.0.0' WHERE \`Property\`='ProductVersion'" \
-  -q "UPDATE \`Property\` SET \`Value\`='{0F0E0D0C-0B0A-4908-8706-050403020100}' WHERE \`Property\`='ProductCode'" \
-  -q "INSERT INTO \`Upgrade\` (\`UpgradeCode\`, \`VersionMin\`, \`Attributes\`, \`ActionProperty\`) VALUES ('{D71DA30F-6CF0-4745-8268-057034861952}', '$version', 257, 'WIX_UPGRADE_DETECTED')"
+  -q "UPDATE \`Property\` SET \`Value\`='{0F0E0D0C-0B0A-4908-8706-050403020100}' WHERE \`Property\`='ProductCode'"
 msiexec /i "$E2E_WORK/next.msi" || e2e_fail "the upgrade ended with $?"
 e2e_expect_exit "$orbiqa" "the running Orbiqa, asked to end by the upgrade,"
 ! msiexec /i "$ORBIQA_MSI" || e2e_fail "the older package installed over the newer one"
