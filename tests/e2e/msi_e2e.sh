@@ -40,7 +40,7 @@ e2e_expect_exit "$orbiqa" "the running Orbiqa, asked to end by the upgrade,"
 e2e_pass "an upgrade ends the running copy and leaves one entry; a downgrade is refused"
 
 msiexec /x "$E2E_WORK/next.msi" || e2e_fail "the uninstall ended with $?"
-[ ! -e "$installed" ] && [ ! -e "$shortcut" ] && ! entries || e2e_fail "the uninstall left Orbiqa"
-! run_value HKLM Orbiqa && ! run_value HKCU Orbiqa || e2e_fail "a Run value is left"
+[ ! -e "$installed" ] && [ ! -e "$shortcut" ] && ! entries && ! run_value HKLM Orbiqa && ! run_value HKCU Orbiqa ||
+  e2e_fail "the uninstall left files, the shortcut, the entry or a Run value"
 cmp "$E2E_WORK/settings" "$settings" || e2e_fail "the upgrade or the uninstall changed the settings file"
 e2e_pass "an uninstall removes files, shortcut, entry and Run value, and keeps the settings as they were"

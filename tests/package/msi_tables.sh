@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# What Windows reads from the installers' tables, the per-user default above all (Wine ignores it): msi_tables.sh
-# VERSION MSI...; Source 10 is compressed (2) and needing no elevation (8).
+# msi_tables.sh VERSION MSI...: what Windows reads from the installers' tables, the per-user default above all
+# (Wine ignores it). Source 10: compressed (2), needing no elevation (8). A package not built is skipped.
 set -euo pipefail
 version=$1 && shift
 for msi in "$@"; do
-  [ -f "$msi" ] || { echo "SKIP: $msi is not built"; continue; }
+  [ -f "$msi" ] || continue
   [[ $msi = *-win64.msi ]] && arch=x64 files=ProgramFiles64Folder || arch=Intel files=ProgramFilesFolder
   if grep -vxF -f <({ for table in Property Upgrade Directory Shortcut; do msiinfo export "$msi" $table; done
     msiinfo suminfo "$msi"; } | tr -d '\r') <<EOF; then
