@@ -98,8 +98,10 @@ TEST(Draw, MoveLeavesTheOldPlaceDimUnderTheNewStamp)
     for (int i = 0; i < 63; i += 4)
         mask.bits[size_t(i / 9 * mask.stride + i % 9 * 3)] = 0;
     const PreparedStamp stamp = prepareStamp(mask.image(), 175);
-    const int moves[][4] = {{6, 5, 7, 5},   {6, 5, 3, 8},   {6, 5, 6, 1},
-                            {6, 5, 20, 12}, {-4, 2, -2, 1}, {0, 0, 4, 4}}; // from x, y to x, y
+    // clang-format off
+    // From x, y to x, y.
+    const int moves[][4] = {{6, 5, 7, 5}, {6, 5, 3, 8}, {6, 5, 6, 1}, {6, 5, 20, 12}, {-4, 2, -2, 1}, {0, 0, 4, 4}};
+    // clang-format on
     for (auto move : moves) {
         TestSurface surface(26, 18, 0);
         StampPos last = {};
