@@ -179,17 +179,13 @@ TEST_F(OptionsWindow, OkRefusesATakenShortcutAndSavesFreeOnes)
 TEST_F(OptionsWindow, AStartTellsOnceOfAFirstRunAndATakenShortcut)
 {
     enum File { missing, there, held };
-    struct {
-        File file;
-        bool holdMode, iconLate;
-        int takenKey;
-        const char* notice;
-    } cases[] = {
+    // clang-format off
+    struct { File file; bool holdMode, iconLate; int takenKey; const char* notice; } cases[] = {
         {missing, true, false, 0, "Orbiqa: Orbiqa runs in the notification area. Hold ALT+F9"},
-        {there, false, false, 0, ""},
-        {held, true, false, 0, ""},
+        {there, false, false, 0, ""}, {held, true, false, 0, ""},
         {there, true, true, 0x78, "Orbiqa: Another program uses ALT+F9;"},
     };
+    // clang-format on
     for (auto c : cases) {
         if (c.file == missing)
             DeleteFileW(fileOptions);
@@ -288,11 +284,6 @@ TEST_F(OptionsWindow, OpeningEndsASweepAndChangesPreviewUntilTheCloseBoxRestores
 TEST_F(OptionsWindow, TheKeyboardWorksTheWindow)
 {
     showOptions();
-    const int order[] = {IDC_BLUR,         IDC_SHAPE_CIRCLE,     IDC_SIZE_LARGE, IDC_OPACITY_TRACKBAR,
-                         IDC_SHOW_OUTLINE, IDC_RESTORE_DEFAULTS, IDC_OK_BUTTON,  IDC_CANCEL_BUTTON};
-    const std::vector<WORD> tab = {VK_TAB}, shiftTab = {VK_SHIFT, VK_TAB};
-    for (int i = 1; i <= 16; ++i) // round once forwards, then backwards
-        EXPECT_EQ(press(i <= 8 ? tab : shiftTab), order[i <= 8 ? i % 8 : 16 - i]) << i;
     // Each key leaves the focus on a control that it checked, or that stayed checked; arrows go
     // round the set, and back on the page Tab goes to the shape that is checked.
     // clang-format off
@@ -305,9 +296,13 @@ TEST_F(OptionsWindow, TheKeyboardWorksTheWindow)
         EXPECT_TRUE(press(step.first) == step.second && checkOf(step.second) == 1 &&
                     optionValues[step.second] == 1)
             << step.second << " is not focused and checked";
-    press({VK_ESCAPE});
-    showOptions();
-    EXPECT_EQ(focused(), IDC_BLUR) << "opened again";
+    press({VK_ESCAPE}); // Cancel: the defaults again
+    showOptions();      // opened again, the focus on its first control, where the round starts
+    const int order[] = {IDC_BLUR,         IDC_SHAPE_CIRCLE,     IDC_SIZE_LARGE, IDC_OPACITY_TRACKBAR,
+                         IDC_SHOW_OUTLINE, IDC_RESTORE_DEFAULTS, IDC_OK_BUTTON,  IDC_CANCEL_BUTTON};
+    const std::vector<WORD> tab = {VK_TAB}, shiftTab = {VK_SHIFT, VK_TAB};
+    for (int i = 1; i <= 16; ++i) // round once forwards, then backwards
+        EXPECT_EQ(press(i <= 8 ? tab : shiftTab), order[i <= 8 ? i % 8 : 16 - i]) << i;
     press({VK_ESCAPE});
 }
 
