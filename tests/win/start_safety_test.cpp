@@ -10,19 +10,15 @@
 
 #include <string>
 
-namespace {
-
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-std::wstring runValueIn(HKEY root)
+static std::wstring runValueIn(HKEY root)
 {
     wchar_t command[MAX_PATH] = L"";
     DWORD size = sizeof command;
     RegGetValueW(root, kRunKey, L"Orbiqa", RRF_RT_REG_SZ, nullptr, command, &size);
     return command;
 }
-
-} // namespace
 
 // The Run value names the program in its folder, whatever the folder's language. As
 // administrator the machine-wide key holds it, as a user the user's own key, and never
@@ -38,22 +34,18 @@ TEST(StartSafety, TheRunValueGoesWhereTheUserMayWriteItNeverTwice)
     FreeLibrary(appInstance);
     appInstance = GetModuleHandleW(nullptr);
     using R = StartupEntryResult;
-    struct {
-        bool admin;
-        int16_t on;
-        std::wstring machineBefore; // empty: as the step before left it
-        std::wstring machine, user;
-        R result;
-    } steps[] = {
-        {true, 2, L"", L"", L"", R::done},
-        {false, 1, L"", L"", command, R::done},
-        {true, 1, L"", command, L"", R::done}, // the user's value goes
-        {false, 1, L"", command, L"", R::done},
+    // machineBefore empty: as the step before left it. The third step, as administrator, takes the
+    // user's value away.
+    // clang-format off
+    struct { bool admin; int16_t on; std::wstring machineBefore, machine, user; R result; } steps[] = {
+        {true, 2, L"", L"", L"", R::done}, {false, 1, L"", L"", command, R::done},
+        {true, 1, L"", command, L"", R::done}, {false, 1, L"", command, L"", R::done},
         {false, 1, L"\"c" + command.substr(2), L"\"c" + command.substr(2), L"", R::done}, // "C:" as "c:"
         {false, 2, L"", L"\"c" + command.substr(2), L"", R::machineValueKept},
         {false, 1, L"C:\\Old\\Orbiqa.exe", L"C:\\Old\\Orbiqa.exe", command, R::done},
         {true, 2, L"", L"", L"", R::done},
     };
+    // clang-format on
     for (const auto& step : steps) {
         if (!step.machineBefore.empty())
             RegSetKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"Orbiqa", REG_SZ, step.machineBefore.c_str(),
@@ -144,9 +136,8 @@ TEST(StartSafety, OneCopyPerSessionAndAFailedStartSaysWhatFailed)
 
     messagesShown = 0;
     EXPECT_FALSE(startOrbiqa(GetModuleHandleA(nullptr)));
-    EXPECT_TRUE(messagesShown == 1 && singleInstanceMutex)
+    EXPECT_TRUE(messagesShown == 1 && singleInstanceMutex && overlayWindow == overlayBefore)
         << "passed as the only copy, then stopped and said so";
-    EXPECT_EQ(overlayWindow, overlayBefore);
     CloseHandle(singleInstanceMutex);
     DestroyWindow(lookalike);
 }
