@@ -52,13 +52,6 @@ TEST(Highlight, PressEndsItWithoutActivationAndADisplayChangeEndsTheSweep)
     EXPECT_TRUE(EqualRect(&screenRect, &real) && overlayPixels);
 }
 
-static RECT presented;
-static BOOL WINAPI recordPresent(HWND, const UPDATELAYEREDWINDOWINFO* info)
-{
-    presented = *info->prcDirty;
-    return TRUE;
-}
-
 // After a fill the whole surface changed; after a move, the union of the old and the new
 // stamp, counted from the overlay's top-left corner. The mask follows a scale change.
 TEST(Present, AMoveHandsOverTheUnionOfBothPlacesAndTheMaskFollowsTheScale)
@@ -67,7 +60,11 @@ TEST(Present, AMoveHandsOverTheUnionOfBothPlacesAndTheMaskFollowsTheScale)
     setDefaultValues();
     joinBounded(programDir, kPathBufferSize, {kDistDir});
     loadSpotlightImage();
-    presentFunction = recordPresent;
+    static RECT presented;
+    presentFunction = [](HWND, const UPDATELAYEREDWINDOWINFO* info) {
+        presented = *info->prcDirty;
+        return TRUE;
+    };
     fillOverlay();
     stampSpotlight(100, 200);
     const RECT whole = {0, 0, screenWidth(), screenHeight()},
@@ -117,10 +114,7 @@ TEST(SpotlightImage, FilesTheStampWouldMisreadLoadAsNothing)
         const HBITMAP good = spotlightImage.bitmap;
         EXPECT_TRUE(spotlightImage.bits && spotlightImage.height == 21 && spotlightImage.stride == 100);
 
-        if (bytes.empty())
-            DeleteFileW(file.c_str());
-        else
-            writeFile(file.c_str(), bytes);
+        bytes.empty() ? void(DeleteFileW(file.c_str())) : writeFile(file.c_str(), bytes); // no bytes: no file
         loadSpotlightImage();
         EXPECT_TRUE(!spotlightImage.bitmap && !spotlightImage.bits && spotlightImage.width == 0 &&
                     spotlightImage.height == 0 && spotlightImage.stride == 0)
