@@ -105,8 +105,12 @@ DWORD WINAPI clickOk(void*)
         below = GetWindow(below, GW_HWNDNEXT);
     RECT ok = {};
     GetWindowRect(GetDlgItem(box, IDOK), &ok);
-    SetCursorPos((ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2);
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0), mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    // The click carries its place: a cursor set apart from it may still be where it was when
+    // the click arrives, over the overlay.
+    const int x = MulDiv(ok.left + ok.right, 32768, GetSystemMetrics(SM_CXSCREEN)),
+              y = MulDiv(ok.top + ok.bottom, 32768, GetSystemMetrics(SM_CYSCREEN));
+    for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
+        mouse_event(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | button, DWORD(x), DWORD(y), 0, 0);
     for (int i = 0; i < 200 && IsWindow(box); ++i)
         Sleep(10);
     boxClickedOk = below && !IsWindow(box);
