@@ -93,7 +93,8 @@ options_closed() { ! e2e_window "Orbiqa Options" && e2e_screen_shows 1000,700:25
 open_options
 # Wine's compositor draws the overlay black while a dialog is mapped above it; unmapped for a moment, the dialog shows
 # the preview: the large circle, 300 px across, centred, its lowest row 30 px above the bottom.
-e2e_wait_until 20 "the screen dark around the options window" e2e_screen_shows 1000,700:0 100,100:0
+e2e_wait_until 20 "the options window drawn, Large checked, on the dark screen" e2e_screen_shows 1000,700:0 100,100:0 \
+  $((X + 238)),$((Y + 222)):0
 e2e_picture options-main "${WIDTH}x$HEIGHT+$X+$Y"
 xdotool windowunmap --sync "$options"
 e2e_wait_until 20 "the preview spotlight" e2e_screen_shows 500,618:255 779,618:255 640,476:255 640,759:255 \
