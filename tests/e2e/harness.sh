@@ -1,4 +1,4 @@
-# Sourced by the end-to-end walk: runs Orbiqa.exe of ORBIQA_DIST_DIR under Wine on the
+# Sourced by the end-to-end tests: runs Orbiqa.exe of ORBIQA_DIST_DIR under Wine on the
 # virtual display, drives it with real keys and clicks, reads the screen and the settings
 # file, and ends every process it started (by PID) when the walk exits.
 set -euo pipefail
@@ -8,13 +8,16 @@ source "$E2E_ROOT/scripts/display.sh"
 ORBIQA_DIST_DIR=${ORBIQA_DIST_DIR:-$E2E_ROOT/dist/win64}
 ORBIQA_FOCUS_SINK=${ORBIQA_FOCUS_SINK:-$E2E_ROOT/build/win64/focus_sink.exe}
 CONVERT=/usr/bin/convert # ImageMagick's, not a stand-in earlier on the PATH
+ORBIQA=$ORBIQA_DIST_DIR/Orbiqa.exe
+[ -f "$ORBIQA" ] || { echo "SKIP: $ORBIQA is not built"; exit 77; }
+if [ "$(wine_loader_for "$ORBIQA")" = "$ORBIQA_WINE32" ] && [ -n "$(wine32_missing_reason)" ]; then
+  echo "SKIP: the 32-bit $ORBIQA cannot run here: $(wine32_missing_reason)" && exit 77
+fi
 E2E_WORK=$(mktemp -d)
 E2E_PIDS=""
 
 e2e_cleanup() {
-  local pid
-  for pid in $E2E_PIDS; do kill "$pid" 2>/dev/null || true; done
-  for pid in $E2E_PIDS; do wait "$pid" 2>/dev/null || true; done
+  [ -z "${E2E_PIDS// /}" ] || { kill $E2E_PIDS; wait $E2E_PIDS; } 2>/dev/null || true
   # Wine's own processes (the tray among them) go before a display of the walk's own.
   [ -z "$ORBIQA_DISPLAY_PIDS" ] || wineserver -k 2>/dev/null || true
   stop_virtual_display
@@ -38,17 +41,15 @@ e2e_wait_until() {
   done
 }
 
-# Starts a Windows program in the background with the loader of its architecture.
+# e2e_start VAR PROGRAM ARGS...: runs a Windows program in the background with its architecture's loader; VAR: its PID.
 e2e_start() {
-  "$(wine_loader_for "$1")" "$@" &
-  E2E_LAST_PID=$!
-  E2E_PIDS="$E2E_PIDS $E2E_LAST_PID"
+  "$(wine_loader_for "$2")" "${@:2}" &
+  printf -v "$1" %s $!
+  E2E_PIDS="$E2E_PIDS $!"
 }
 e2e_expect_exit() { # PID WHAT: it ends by itself, with exit code 0
   e2e_wait_until 30 "$2 to end" bash -c "! kill -0 $1 2>/dev/null"
-  local code=0
-  wait "$1" || code=$?
-  [ "$code" = 0 ] || e2e_fail "$2 ended with $code"
+  wait "$1" || e2e_fail "$2 ended with $?"
 }
 
 # The first visible X window titled exactly so; "X Y WIDTH HEIGHT" of each of Orbiqa's.
@@ -77,16 +78,14 @@ e2e_screen_shows() {
     i=$((i + 1))
   done < <("$CONVERT" "$E2E_WORK/last.png" -format "$format" info:)
 }
-# The test slide (the focus sink) stands in for the presenter's application and logs the
-# clicks that reach it and its activation. Wine raises a window that becomes active above
-# every X window, the top-most overlay included, so the slide is made active before the
-# overlay first shows; keys need it to hold the X focus.
+# The test slide (the focus sink) stands in for the presenter's application and logs the clicks that reach it and its
+# activation. Wine raises a window that becomes active above every X window, the top-most overlay included, so the
+# slide is made active before the overlay first shows; keys need it to hold the X focus.
 E2E_EVENTS=$E2E_WORK/events.log
 e2e_slide_active() { [ "$(grep -oE '^(in)?active' "$E2E_EVENTS" | tail -n1)" = active ]; }
 e2e_start_slide() {
   : >"$E2E_EVENTS"
-  e2e_start "$ORBIQA_FOCUS_SINK" "Z:$(tr / '\\' <<<"$E2E_EVENTS")"
-  E2E_SLIDE_PID=$E2E_LAST_PID
+  e2e_start E2E_SLIDE_PID "$ORBIQA_FOCUS_SINK" "Z:$(tr / '\\' <<<"$E2E_EVENTS")"
   e2e_wait_until 60 "the slide to be active" e2e_slide_active
   E2E_SLIDE=$(e2e_window "Orbiqa focus sink")
   xdotool windowfocus --sync "$E2E_SLIDE"

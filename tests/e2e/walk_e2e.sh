@@ -1,15 +1,9 @@
 #!/usr/bin/env bash
-# A presenter's way through Orbiqa, over a slide (the focus sink): the first
-# settings file and the first-run notice, the spotlight held, a highlight swept and used,
-# a press of ALT+F10 without a sweep, the options changed and saved, a change cancelled, a
-# second copy refused, Exit from the tray, and a minimized start in toggle mode with the
-# spotlight toggled by instant taps.
+# A presenter's way through Orbiqa, over a slide (the focus sink): the first settings file and the first-run notice,
+# the spotlight held, a highlight swept and used, a press of ALT+F10 without a sweep, the options changed and saved, a
+# change cancelled, a second copy refused, Exit from the tray, and a minimized start in toggle mode with the spotlight
+# toggled by instant taps.
 source "$(dirname "$0")/harness.sh"
-ORBIQA=$ORBIQA_DIST_DIR/Orbiqa.exe
-[ -f "$ORBIQA" ] || { echo "SKIP: $ORBIQA is not built"; exit 77; }
-if [ "$(wine_loader_for "$ORBIQA")" = "$ORBIQA_WINE32" ] && [ -n "$(wine32_missing_reason)" ]; then
-  echo "SKIP: the 32-bit $ORBIQA cannot run here: $(wine32_missing_reason)" && exit 77
-fi
 [ -n "${DISPLAY:-}" ] || start_virtual_display 1280x800x24
 prepare_wine_prefix
 settings=$(ls -d "$WINEPREFIX"/drive_c/users/*/AppData/Roaming | grep -v /Public/ | head -n1)/Orbiqa/Settings.dat
@@ -18,8 +12,7 @@ readonly DIM=80 # white beneath black at the default opacity 175: 255 * (255 - 1
 # The swept rectangle, columns LEFT..RIGHT-1 and rows TOP..BOTTOM-1, around the chart.
 readonly LEFT=300 TOP=200 RIGHT=700 BOTTOM=500
 
-e2e_start "$ORBIQA"
-orbiqa=$E2E_LAST_PID
+e2e_start orbiqa "$ORBIQA"
 e2e_wait_until 60 "the first settings file" test -s "$settings"
 expected=$(printf '%s\r\n' 0=0 2=175 54=1 55=120 56=1 57=121 1007=1 1008=0 1009=1 1010=1 1011=1 1012=0 \
   1013=1 1018=1 1019=0 1020=0 1022=0 1033=1 1064=0 1065=0 1066=1 1068=1 1125=0 1211=0)
@@ -98,10 +91,10 @@ radio_checked() { e2e_screen_shows "$((X + $1)),$((Y + $2)):0"; } # its dot is b
 options_closed() { ! e2e_window "Orbiqa Options" && e2e_screen_shows 1000,700:255; }
 
 open_options
-# Wine's compositor draws the overlay black while a dialog is mapped above it; unmapped
-# for a moment, the dialog shows the preview: the large circle, 300 px across, centred,
-# its lowest row 30 px above the bottom.
-e2e_wait_until 20 "the screen dark around the options window" e2e_screen_shows 1000,700:0 100,100:0
+# Wine's compositor draws the overlay black while a dialog is mapped above it; unmapped for a moment, the dialog shows
+# the preview: the large circle, 300 px across, centred, its lowest row 30 px above the bottom.
+e2e_wait_until 20 "the options window drawn, Large checked, on the dark screen" e2e_screen_shows 1000,700:0 100,100:0 \
+  $((X + 238)),$((Y + 222)):0
 e2e_picture options-main "${WIDTH}x$HEIGHT+$X+$Y"
 xdotool windowunmap --sync "$options"
 e2e_wait_until 20 "the preview spotlight" e2e_screen_shows 500,618:255 779,618:255 640,476:255 640,759:255 \
@@ -129,8 +122,7 @@ e2e_wait_until 30 "the options window and the overlay to close" options_closed
 cmp -s "$E2E_WORK/saved" "$settings" || e2e_fail "Cancel changed the settings file"
 e2e_pass "Cancel throws a change away"
 
-WINEDEBUG=trace+msgbox e2e_start "$ORBIQA" 2>"$E2E_WORK/second.log"
-second=$E2E_LAST_PID
+WINEDEBUG=trace+msgbox e2e_start second "$ORBIQA" 2>"$E2E_WORK/second.log"
 e2e_wait_until 60 "the notice of the second copy" e2e_window Quorvel
 grep -q 'L"Only one instance of Orbiqa can run at a time"' "$E2E_WORK/second.log" || e2e_fail "the notice's text"
 xdotool windowfocus --sync "$(e2e_window Quorvel)" key Return
@@ -153,12 +145,11 @@ exit_from_tray "$orbiqa"
 cmp -s "$E2E_WORK/saved" "$settings" || e2e_fail "Exit changed the settings file"
 e2e_pass "the tray menu's Exit ends Orbiqa with 0 and saves nothing"
 
-# The presenter starts Orbiqa again, in toggle mode now, from a shortcut set to run
-# minimized, as at log-on: the spotlight comes up shown without taking the keyboard from
-# the slide, of the size saved by OK (the blurred extra large one lights 158 px below the
-# cursor, beyond the large one's edge), and not minimized (Wine draws a minimized layered
-# window all the same, but marks its X window iconic). A remote sends press and release at
-# once, which no poll of the key state sees; presses within 500 ms of a flip are ignored.
+# The presenter starts Orbiqa again, in toggle mode now, from a shortcut set to run minimized, as at log-on: the
+# spotlight comes up shown without taking the keyboard from the slide, of the size saved by OK (the blurred extra
+# large one lights 158 px below the cursor, beyond the large one's edge), and not minimized (Wine draws a minimized
+# layered window all the same, but marks its X window iconic). A remote sends press and release at once, which no poll
+# of the key state sees; presses within 500 ms of a flip are ignored.
 xdotool mousemove 1000 700 click 1 mousemove 500 300
 e2e_wait_until 10 "the slide to be active again" e2e_slide_active
 "$(wine_loader_for "$ORBIQA")" start /wait /min /unix "$ORBIQA" &

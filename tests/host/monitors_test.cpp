@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <utility>
 #include <vector>
 
@@ -13,12 +12,12 @@ static const MonitorLayout kTwo = {
 
 TEST(Monitors, TheOneHoldingThePointElseTheNearest)
 {
-    struct {
-        int x, y, monitor;
-    } cases[] = {
+    // clang-format off
+    struct { int x, y, monitor; } cases[] = {
         {0, 0, 0},    {1279, 799, 0}, {-1, 100, 1},  {-1024, 867, 1},  // corners, both sides of the seam
         {-500, 0, 1}, {1279, 850, 0}, {5000, -9, 0}, {-3000, 9000, 1}, // the gap and far outside
     };
+    // clang-format on
     for (auto c : cases)
         EXPECT_EQ(monitorAt(kTwo, c.x, c.y), c.monitor) << c.x << "," << c.y;
     EXPECT_EQ(monitorAt(MonitorLayout{}, 0, 0), -1);

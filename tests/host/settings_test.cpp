@@ -13,51 +13,30 @@
 #include <string>
 #include <vector>
 
-namespace {
-
-// Runs text through the real reader, as if it were the settings file, over the defaults.
-void loadText(const std::string& text)
-{
-    setDefaultValues();
-    FILE* file = tmpfile();
-    ASSERT_NE(file, nullptr);
-    fwrite(text.data(), 1, text.size(), file);
-    rewind(file);
-    readSettings(file, optionValues);
-    fclose(file);
-}
-
-} // namespace
-
 // Numbers read the forgiving way the file always was: leading blanks, one sign, digits up
 // to the first non-digit, 32-bit wrap-around, then the low 16 bits. Later lines win, no
 // digits read as key 0, and the last line needs no line end. Keys outside the table, whole
 // or cut to 16 bits, and lines without "=" change nothing; no line changes another entry.
 TEST(SettingsLoad, AppliesLinesByTheFileRulesAndIgnoresWhatItCannotPlace)
 {
-    struct {
-        const char* file;
-        int key; // -1: none
-        int16_t expected;
-    } cases[] = {{"2= \t+7\n", opacity, 7},
-                 {"2=12abc\n", opacity, 12},
-                 {"2=--5\n", opacity, 0},
-                 {"2=-1\n", opacity, -1},
-                 {"2=32768\n", opacity, -32768},
-                 {"2=98303\n", opacity, 32767},
-                 {"2=4294967471\n", opacity, 175},
-                 {"2=100\r\n2=50\r\n", opacity, 50},
-                 {"=5\n", optionsPage, 5},
-                 {"1999=3", 1999, 3},
-                 {"2000=1\n-3=1\n4294967295=1\nno equals sign\n\n65538=4\n", -1, 0}};
+    // clang-format off
+    struct { const char* file; int key; int16_t expected; } cases[] = { // key -1: none
+        {"2= \t+7\n", opacity, 7}, {"2=12abc\n", opacity, 12}, {"2=--5\n", opacity, 0}, {"2=-1\n", opacity, -1},
+        {"2=32768\n", opacity, -32768}, {"2=98303\n", opacity, 32767}, {"2=4294967471\n", opacity, 175},
+        {"2=100\r\n2=50\r\n", opacity, 50}, {"=5\n", optionsPage, 5}, {"1999=3", 1999, 3},
+        {"2000=1\n-3=1\n4294967295=1\nno equals sign\n\n65538=4\n", -1, 0}};
+    // clang-format on
     setDefaultValues();
     const std::vector<int16_t> defaults(optionValues, optionValues + kOptionCount);
     for (auto c : cases) {
-        loadText(c.file);
-        std::vector<int16_t> expected = defaults;
+        // Through the real reader, as if the text were the settings file, over the defaults.
+        std::vector<int16_t> loaded = defaults, expected = defaults;
+        FILE* file = fmemopen(const_cast<char*>(c.file), strlen(c.file), "r");
+        readSettings(file, loaded.data());
+        fclose(file);
         if (c.key >= 0)
             expected[size_t(c.key)] = c.expected;
-        EXPECT_EQ(std::vector<int16_t>(optionValues, optionValues + kOptionCount), expected) << c.file;
+        EXPECT_EQ(loaded, expected) << c.file;
     }
 }
 
@@ -66,14 +45,12 @@ TEST(SettingsLoad, AppliesLinesByTheFileRulesAndIgnoresWhatItCannotPlace)
 TEST(Paths, EveryJoinFitsItsBufferOrIsRefusedWhole)
 {
     using Build = bool (*)(const wchar_t* dir, wchar_t* out, size_t size);
-    struct {
-        const char* what;
-        Build build;
-        size_t size;
-        const wchar_t* added;
-        size_t slack;   // characters that must also fit beyond the result
-        bool fromEmpty; // only an empty folder is refused, not an empty file name
-    } cases[] = {
+    // slack: characters that must also fit beyond the result; fromEmpty: only an empty folder
+    // is refused, not an empty file name.
+    // clang-format off
+    struct Case { const char* what; Build build; size_t size; const wchar_t* added; size_t slack; bool fromEmpty; };
+    // clang-format on
+    const Case cases[] = {
         {"tray icon", buildTrayIconPath, kPathBufferSize, L"\\orbiqaIco.ICO", 0, false},
         {"spotlight",
          [](const wchar_t* dir, wchar_t* out, size_t size) {

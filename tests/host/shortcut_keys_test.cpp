@@ -1,51 +1,30 @@
 #include "app/tray_text.h"
 #include "input/shortcut_keys.h"
 
+#include "fake_keyboard.h"
+
 #include <gtest/gtest.h>
 
 #include <cstring>
-#include <set>
 #include <string>
-#include <vector>
 
-namespace {
-
-constexpr int kF9 = 0x78;
-
-// A keyboard for the held test: the keys that are down, and the keys read in order. A key
-// that is up answers with only the "pressed since the last call" bit, which is not "down".
-std::set<int> keysDown;
-std::vector<int> keysRead;
-
-int16_t fakeKeyState(int virtualKey)
-{
-    keysRead.push_back(virtualKey);
-    return keysDown.count(virtualKey) ? int16_t(0x8000) : int16_t(0x0001);
-}
-
-std::string nameOf(int virtualKey, const char* already = "")
+static std::string nameOf(int virtualKey, const char* already = "")
 {
     char buffer[10] = {};
     strncpy(buffer, already, sizeof buffer - 1);
     return nameFromKey(virtualKey, buffer, sizeof buffer);
 }
 
-} // namespace
-
 // F1..F12 then A..Z, each name giving its own key and back; nothing else has a name.
 TEST(KeyNames, ListOrderRoundTripAndNamesOutsideTheTable)
 {
     ASSERT_EQ(kKeyNameCount, 38);
-    struct {
-        int place;
-        const char* name;
-        int code;
-    } named[] = {{0, "F1", 0x70},   {1, "F2", 0x71}, {9, "F10", 0x79},
-                 {11, "F12", 0x7B}, {12, "A", 0x41}, {37, "Z", 0x5A}};
-    for (auto n : named)
-        EXPECT_TRUE(keyNames[n.place] == std::string(n.name) && keyFromName(n.name) == n.code &&
-                    nameOf(n.code) == n.name)
-            << n.name;
+    // clang-format off
+    struct { int place; const char* name; int code; } named[] = {
+        {0, "F1", 0x70}, {1, "F2", 0x71}, {9, "F10", 0x79}, {11, "F12", 0x7B}, {12, "A", 0x41}, {37, "Z", 0x5A}};
+    // clang-format on
+    for (auto n : named) // each name's code read back to its name below
+        EXPECT_TRUE(keyNames[n.place] == std::string(n.name) && keyFromName(n.name) == n.code) << n.name;
     std::set<int> codes;
     for (const char* name : keyNames)
         EXPECT_TRUE(codes.insert(keyFromName(name)).second && nameOf(keyFromName(name)) == name) << name;
@@ -66,21 +45,16 @@ TEST(KeyNames, ListOrderRoundTripAndNamesOutsideTheTable)
 TEST(HeldTest, ModifierFlagsAndTheKeysRead)
 {
     constexpr int A = kVkMenu, C = kVkControl, S = kVkShift;
-    struct Case {
-        int flags;
-        std::set<int> down;
-        bool held;
-        std::vector<int> read;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    struct { int flags; std::set<int> down; bool held; std::vector<int> read; } cases[] = {
         {0, {kF9}, true, {kF9}},          {1, {kF9}, false, {A}},
         {1, {C, A, S, kF9}, true, {A, kF9}}, {2, {A, kF9}, false, {C}},
         {3, {C, A}, false, {C, A, kF9}},  {4, {S, A, kF9}, true, {S, kF9}},
         {5, {A, kF9}, false, {A, S}},     {6, {S, kF9}, false, {C}},
         {7, {C, A, S, kF9}, true, {C, A, S, kF9}}, {8, {kF9}, true, {kF9}},
-        // clang-format on
     };
-    for (const Case& c : cases) {
+    // clang-format on
+    for (const auto& c : cases) {
         keysDown = c.down, keysRead.clear();
         EXPECT_EQ(shortcutHeld(fakeKeyState, c.flags, kF9), c.held) << "flags " << c.flags;
         EXPECT_EQ(keysRead, c.read) << "flags " << c.flags;
@@ -94,19 +68,15 @@ TEST(HeldTest, ModifierFlagsAndTheKeysRead)
 TEST(KeyEvents, PressLatchesWithTheModifiersItsEventsShowedDown)
 {
     constexpr int A = kVkMenu, C = kVkControl, LA = 0xA4, RA = 0xA5, RC = 0xA3, S = kVkShift, LS = 0xA0;
-    struct {
-        int flags, pressed, modifiers;
-        std::vector<int> events;
-        std::set<int> atEvents = {}, atTick = {};
-        int after = 100, waits = 0;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    struct { int flags, pressed, modifiers; std::vector<int> events; std::set<int> atEvents = {}, atTick = {};
+             int after = 100, waits = 0; } cases[] = {
         {1, 1, 0, {A, kF9, -kF9, -A}}, {1, 0, 0, {kF9, A, -A}}, {1, 1, 1, {RA, kF9}, {A}}, {1, 0, 0, {LA, -LA, kF9}},
         {4, 1, 5, {LS, A, kF9}, {S}}, {3, 0, 5, {S, A, kF9}}, {2, 1, 2, {RC, kF9}, {C}}, {1, 0, 1, {A, -kF9, 0x79}},
         {8, 1, 0, {kF9}}, {0, 1, 0, {0x13, 0xA6, kF9, 0x9F}}, {1, 0, 0, {A, kF9}}, {1, 0, 1, {A, kF9}, {}, {}, 99, 1},
         {1, 1, 1, {A, kF9}, {}, {A}, 50}, {3, 0, 1, {C, A, kF9}, {A}, {A}},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& c : cases) {
         KeyEvents events = {};
         keysDown = c.atEvents;

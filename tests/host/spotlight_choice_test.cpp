@@ -9,19 +9,17 @@
 // The first shape and the first size that are exactly 1 win; blur only when exactly 1.
 TEST(SpotlightChoice, PrecedenceAndBlurFromTheOptionTable)
 {
-    const int entries[] = {shapeCircle, shapeRect, shapeThinRect,  sizeSmall,
-                           sizeMedium,  sizeLarge, sizeExtraLarge, blurEnabled};
-    struct {
-        int16_t values[8];
-        const wchar_t* file;
-    } cases[] = {
+    // clang-format off
+    const int entries[] = {shapeCircle, shapeRect, shapeThinRect, sizeSmall, sizeMedium, sizeLarge, sizeExtraLarge,
+                           blurEnabled};
+    struct { int16_t values[8]; const wchar_t* file; } cases[] = {
         {{1, 1, 0, 0, 0, 1, 0, 2}, L"\\spotlightCircleLarge.bmp"},
         {{2, 1, 1, 0, 9999, 0, 1, 0}, L"\\spotlightRectExtraLarge.bmp"},
         {{0, 0, 1, 1, 0, 1, 0, 1}, L"\\spotlightTRectSmallBlur.bmp"},
-        {{0, 0, 1, 0, 0, 0, 1, 1}, L"\\spotlightTRectExtraLargeBlur.bmp"}, // the longest name
-        {{0, 0, 0, 0, 0, 1, 0, 0}, L".bmp"},                               // no shape
-        {{1, 0, 0, 0, 0, 0, 0, 1}, L"Blur.bmp"},                           // no size
+        {{0, 0, 1, 0, 0, 0, 1, 1}, L"\\spotlightTRectExtraLargeBlur.bmp"},         // the longest name
+        {{0, 0, 0, 0, 0, 1, 0, 0}, L".bmp"}, {{1, 0, 0, 0, 0, 0, 0, 1}, L"Blur.bmp"}, // no shape, no size
     };
+    // clang-format on
     for (auto c : cases) {
         for (int i = 0; i < 8; ++i)
             optionValues[entries[i]] = c.values[i];

@@ -35,13 +35,11 @@ struct TestMask {
 TEST(Stamp, MaskAgainstOpacityBoundaries)
 {
     // A hand-edited opacity: above 255 the mask decides, below 0 its low 8 bits do.
-    struct {
-        uint8_t mask;
-        int opacity;
-        uint32_t pixel;
-    } cases[] = {{0, 175, 0x12345678},   {80, 175, 175u << 24}, {81, 175, 174u << 24},
-                 {255, 175, 0},          {1, 255, 254u << 24},  {1, 0, 0},
-                 {100, 300, 155u << 24}, {100, -56, 200u << 24}};
+    // clang-format off
+    struct { uint8_t mask; int opacity; uint32_t pixel; } cases[] = {
+        {0, 175, 0x12345678}, {80, 175, 175u << 24}, {81, 175, 174u << 24}, {255, 175, 0}, {1, 255, 254u << 24},
+        {1, 0, 0}, {100, 300, 155u << 24}, {100, -56, 200u << 24}};
+    // clang-format on
     for (auto c : cases) {
         TestSurface surface(4, 4, 0x12345678);
         stampMask(surface.view, TestMask(1, 1, c.mask).image(), 2, 1, c.opacity);
@@ -53,11 +51,10 @@ TEST(Stamp, MaskAgainstOpacityBoundaries)
 // The part of a 4 x 3 stamp or cleared rectangle that lands on a 10 x 8 surface.
 TEST(Stamp, StampAndRectangleClipAtEveryEdge)
 {
-    struct {
-        int x, y, lit;
-    } cases[] = {{-2, 2, 6},  {8, 2, 6},  {3, -1, 8},          {3, 6, 8},
-                 {-3, -2, 1}, {9, 7, 1},  {-4, 2, 0},          {10, 2, 0},
-                 {3, 8, 0},   {3, -3, 0}, {-2147483647, 0, 0}, {2147483640, 2147483640, 0}};
+    // clang-format off
+    struct { int x, y, lit; } cases[] = {{-2, 2, 6}, {8, 2, 6}, {3, -1, 8}, {3, 6, 8}, {-3, -2, 1}, {9, 7, 1},
+        {-4, 2, 0}, {10, 2, 0}, {3, 8, 0}, {3, -3, 0}, {-2147483647, 0, 0}, {2147483640, 2147483640, 0}};
+    // clang-format on
     for (auto c : cases) {
         TestSurface stamped(10, 8, 175u << 24), cleared(10, 8, 175u << 24);
         stampMask(stamped.view, TestMask(4, 3, 255).image(), c.x, c.y, 175);
@@ -101,8 +98,10 @@ TEST(Draw, MoveLeavesTheOldPlaceDimUnderTheNewStamp)
     for (int i = 0; i < 63; i += 4)
         mask.bits[size_t(i / 9 * mask.stride + i % 9 * 3)] = 0;
     const PreparedStamp stamp = prepareStamp(mask.image(), 175);
-    const int moves[][4] = {{6, 5, 7, 5},   {6, 5, 3, 8},   {6, 5, 6, 1},
-                            {6, 5, 20, 12}, {-4, 2, -2, 1}, {0, 0, 4, 4}}; // from x, y to x, y
+    // clang-format off
+    // From x, y to x, y.
+    const int moves[][4] = {{6, 5, 7, 5}, {6, 5, 3, 8}, {6, 5, 6, 1}, {6, 5, 20, 12}, {-4, 2, -2, 1}, {0, 0, 4, 4}};
+    // clang-format on
     for (auto move : moves) {
         TestSurface surface(26, 18, 0);
         StampPos last = {};

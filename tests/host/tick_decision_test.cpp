@@ -1,23 +1,16 @@
 #include "input/tick_decision.h"
 
+#include "fake_keyboard.h"
+
 #include <gtest/gtest.h>
 
 #include <climits>
 #include <cstring>
-#include <set>
-#include <vector>
 
 namespace {
 
-constexpr int kF9 = 0x78, kF10 = 0x79;
 const std::set<int> kAltF9 = {kVkMenu, kF9}, kAltF10 = {kVkMenu, kF10}, kNone = {};
 using Show = TickActions::Show;
-
-std::set<int> keysDown;
-int16_t fakeKeyState(int virtualKey)
-{
-    return keysDown.count(virtualKey) ? int16_t(0x8000) : int16_t(0x0001);
-}
 
 // An unreadable cursor still hands out a point, which must not be used.
 ScreenPoint cursorAt;
@@ -33,7 +26,7 @@ bool fakeCursor(ScreenPoint& cursor)
 TickInputs inputs(const std::set<int>& down, int holdMode = 1, ScreenPoint cursor = {100, 200},
                   bool read = true)
 {
-    keysDown = down;
+    keysDown = down, keysRead.clear();
     cursorAt = cursor, cursorReadable = read, cursorReads = 0;
     return {fakeKeyState, kModAlt, kF9,        kModAlt, kF10, holdMode,     1,    1, false, false,
             false,        false,   fakeCursor, 1000,    800,  kWakeGraceMs, false};
@@ -49,13 +42,9 @@ auto sameRect = [](HighlightRect a, HighlightRect b) { return memcmp(&a, &b, siz
 // after a start. A pressed event is one press for toggle mode and nothing for hold mode.
 TEST(Tick, WhatShowsTheOverlayAndWhatStopsTheTick)
 {
-    struct {
-        int holdMode;
-        std::set<int> down;
-        int options, highlight, visible, overlayFront, outlineFront, pressed, raise, topmost, redraw,
-            handBack, outline, stop;
-        Show show;
-    } cases[] = {
+    // clang-format off
+    struct { int holdMode; std::set<int> down; int options, highlight, visible, overlayFront, outlineFront, pressed,
+             raise, topmost, redraw, handBack, outline, stop; Show show; } cases[] = {
         {1, kAltF9, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, Show::show},
         {1, {kF9}, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, Show::hide},
         {1, {kVkMenu}, 0, 0, 1, 1, 0, 1, 0, 0, 0, 0, 0, 1, Show::hide},
@@ -69,6 +58,7 @@ TEST(Tick, WhatShowsTheOverlayAndWhatStopsTheTick)
         {9999, kAltF10, 0, 0, 1, 0, 0, 0, 0, 1, 1, 0, 1, 0, Show::keep},
         {1, {kF10}, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, Show::hide},
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         TickInputs in = inputs(c.down, c.holdMode);
@@ -95,17 +85,14 @@ TEST(Tick, WhatShowsTheOverlayAndWhatStopsTheTick)
 // once, two inside the guard flip once, and autorepeat flips no more than holding.
 TEST(Tick, ToggleGuardAcrossTheWrap)
 {
-    struct {
-        uint32_t start, last, guard;
-        int heldMs, flips, held, pressedEvery;
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    struct { uint32_t start, last, guard; int heldMs, flips, held, pressedEvery; } cases[] = {
         {1000, 0, 0, 0, 1, 1, 0}, {1500, 1000, 500, 0, 0, 1, 0}, {1501, 1000, 500, 0, 1, 1, 0},
         {244, 0xFFFFFF00u, 500, 0, 0, 1, 0}, {245, 0xFFFFFF00u, 500, 0, 1, 1, 0}, {1000, 0, 0, 800, 2, 1, 30},
         {1000, 0, 0, 800, 2, 1, 0}, {1000, 0, 0, 300, 1, 1, 0}, {0xFFFFFF00u, 0, 0, 800, 2, 1, 0},
         {1000, 0, 0, 100, 1, 0, 1000}, {1000, 0, 0, 500, 1, 0, 250}, {1000, 0, 0, 510, 2, 0, 510},
-        // clang-format on
     };
+    // clang-format on
     for (auto c : cases) {
         TickState state = {false, false, false, {}, {}, {}, c.last, c.guard};
         int flips = 0; // the overlay starts hidden, so it is visible after an odd count
@@ -127,12 +114,10 @@ TEST(Tick, ToggleGuardAcrossTheWrap)
 TEST(Tick, SweepLightsTheRectangleOfTheFirstAndLastHeldTicks)
 {
     const ScreenPoint kLost = {-1, -1}; // the cursor could not be read
-    struct {
-        std::vector<ScreenPoint> held;
-        HighlightRect lit;
-        int surfaceRow, outlineEntry, outlines, onBefore = 0; // the outline shows only for entry 1
-    } cases[] = {
-        // clang-format off
+    // clang-format off
+    // The outline shows only for entry 1.
+    struct { std::vector<ScreenPoint> held; HighlightRect lit; int surfaceRow, outlineEntry, outlines, onBefore = 0; }
+        cases[] = {
         {{kLost, {200, 150}, {900, 700}, {520, 400}}, {200, 150, 320, 250}, 400, 1, 3},
         {{{900, 600}, {700, 450}}, {700, 450, 200, 150}, 200, 9999, 0},
         {{{420, 100}, kLost, {100, 300}, kLost}, {100, 100, 320, 200}, 500, 1, 2},
@@ -140,8 +125,8 @@ TEST(Tick, SweepLightsTheRectangleOfTheFirstAndLastHeldTicks)
         {{{40, 90}, {40, 30}}, {40, 30, 0, 60}, -1, 1, 2, 1}, {{{40, 30}, {90, 30}}, {40, 30, 50, 0}, -1, 1, 2},
         {{{42, 33}, {40, 30}}, {40, 30, 2, 3}, 767, 1, 2},
         {{{INT_MAX, INT_MAX}, {INT_MIN, INT_MIN}}, {INT_MIN, INT_MIN, INT_MAX, INT_MAX}, 801, 1, 2},
-        // clang-format on
     };
+    // clang-format on
     for (const auto& c : cases) {
         SCOPED_TRACE(&c - cases);
         TickState state = {false, c.onBefore == 1, false, {1, 1}, {2, 2}, {}, 0, 0};

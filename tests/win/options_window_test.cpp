@@ -14,7 +14,6 @@
 #include "settings/startup_entry.h"
 
 #include <commctrl.h>
-#include <gtest/gtest.h>
 
 #include <utility>
 #include <vector>
@@ -106,8 +105,12 @@ DWORD WINAPI clickOk(void*)
         below = GetWindow(below, GW_HWNDNEXT);
     RECT ok = {};
     GetWindowRect(GetDlgItem(box, IDOK), &ok);
-    SetCursorPos((ok.left + ok.right) / 2, (ok.top + ok.bottom) / 2);
-    mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0), mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
+    // The click carries its place: a cursor set apart from it may still be where it was when
+    // the click arrives, over the overlay.
+    const int x = MulDiv(ok.left + ok.right, 32768, GetSystemMetrics(SM_CXSCREEN)),
+              y = MulDiv(ok.top + ok.bottom, 32768, GetSystemMetrics(SM_CYSCREEN));
+    for (DWORD button : {MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP})
+        mouse_event(MOUSEEVENTF_ABSOLUTE | MOUSEEVENTF_MOVE | button, DWORD(x), DWORD(y), 0, 0);
     for (int i = 0; i < 200 && IsWindow(box); ++i)
         Sleep(10);
     boxClickedOk = below && !IsWindow(box);
@@ -180,17 +183,13 @@ TEST_F(OptionsWindow, OkRefusesATakenShortcutAndSavesFreeOnes)
 TEST_F(OptionsWindow, AStartTellsOnceOfAFirstRunAndATakenShortcut)
 {
     enum File { missing, there, held };
-    struct {
-        File file;
-        bool holdMode, iconLate;
-        int takenKey;
-        const char* notice;
-    } cases[] = {
+    // clang-format off
+    struct { File file; bool holdMode, iconLate; int takenKey; const char* notice; } cases[] = {
         {missing, true, false, 0, "Orbiqa: Orbiqa runs in the notification area. Hold ALT+F9"},
-        {there, false, false, 0, ""},
-        {held, true, false, 0, ""},
+        {there, false, false, 0, ""}, {held, true, false, 0, ""},
         {there, true, true, 0x78, "Orbiqa: Another program uses ALT+F9;"},
     };
+    // clang-format on
     for (auto c : cases) {
         if (c.file == missing)
             DeleteFileW(fileOptions);
@@ -289,11 +288,6 @@ TEST_F(OptionsWindow, OpeningEndsASweepAndChangesPreviewUntilTheCloseBoxRestores
 TEST_F(OptionsWindow, TheKeyboardWorksTheWindow)
 {
     showOptions();
-    const int order[] = {IDC_BLUR,         IDC_SHAPE_CIRCLE,     IDC_SIZE_LARGE, IDC_OPACITY_TRACKBAR,
-                         IDC_SHOW_OUTLINE, IDC_RESTORE_DEFAULTS, IDC_OK_BUTTON,  IDC_CANCEL_BUTTON};
-    const std::vector<WORD> tab = {VK_TAB}, shiftTab = {VK_SHIFT, VK_TAB};
-    for (int i = 1; i <= 16; ++i) // round once forwards, then backwards
-        EXPECT_EQ(press(i <= 8 ? tab : shiftTab), order[i <= 8 ? i % 8 : 16 - i]) << i;
     // Each key leaves the focus on a control that it checked, or that stayed checked; arrows go
     // round the set, and back on the page Tab goes to the shape that is checked.
     // clang-format off
@@ -306,8 +300,34 @@ TEST_F(OptionsWindow, TheKeyboardWorksTheWindow)
         EXPECT_TRUE(press(step.first) == step.second && checkOf(step.second) == 1 &&
                     optionValues[step.second] == 1)
             << step.second << " is not focused and checked";
+    press({VK_ESCAPE}); // Cancel: the defaults again
+    showOptions();      // opened again, the focus on its first control, where the round starts
+    const int order[] = {IDC_BLUR,         IDC_SHAPE_CIRCLE,     IDC_SIZE_LARGE, IDC_OPACITY_TRACKBAR,
+                         IDC_SHOW_OUTLINE, IDC_RESTORE_DEFAULTS, IDC_OK_BUTTON,  IDC_CANCEL_BUTTON};
+    const std::vector<WORD> tab = {VK_TAB}, shiftTab = {VK_SHIFT, VK_TAB};
+    for (int i = 1; i <= 16; ++i) // round once forwards, then backwards
+        EXPECT_EQ(press(i <= 8 ? tab : shiftTab), order[i <= 8 ? i % 8 : 16 - i]) << i;
     press({VK_ESCAPE});
-    showOptions();
-    EXPECT_EQ(focused(), IDC_BLUR) << "opened again";
-    press({VK_ESCAPE});
+}
+
+// The lists on the Misc page have the sort style, yet fill in the table's order ("F2"
+// second, not "F10") with nothing selected. Only an exact, case-sensitive match selects;
+// anything else keeps the selection, and an item too long for the 300-byte read buffer
+// is passed over unread.
+TEST(KeyList, FillsInTableOrderAndSelectsExactMatchesOnly)
+{
+    HWND list = CreateWindowExA(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWN | CBS_SORT, 0, 0, 100, 200,
+                                nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    const std::string tooLong(300, 'F');
+    SendMessageA(list, CB_INSERTSTRING, WPARAM(-1), LPARAM(tooLong.c_str()));
+    fillKeyCombo(list);
+    ASSERT_EQ(SendMessageA(list, CB_GETCOUNT, 0, 0), 1 + kKeyNameCount);
+    EXPECT_EQ(SendMessageA(list, CB_GETCURSEL, 0, 0), CB_ERR);
+    for (int i = 0; i < kKeyNameCount; ++i)
+        EXPECT_TRUE(findCombo(list, keyNames[i]) == 0 && SendMessageA(list, CB_GETCURSEL, 0, 0) == 1 + i)
+            << keyNames[i];
+    for (const char* text : {"z", "", "F13", "Z ", tooLong.c_str()})
+        EXPECT_TRUE(findCombo(list, text) == -1 && SendMessageA(list, CB_GETCURSEL, 0, 0) == kKeyNameCount)
+            << '"' << text << '"';
+    DestroyWindow(list);
 }

@@ -1,5 +1,5 @@
-// What keeps the way in through the tray and the start itself safe when the world is not
-// as expected.
+// What keeps the start, the settings file and the way in through the tray safe when the
+// world is not as expected.
 #include "win_test_support.h"
 
 #include "app/app.h"
@@ -8,24 +8,17 @@
 #include "settings/settings_file.h"
 #include "settings/startup_entry.h"
 
-#include <gtest/gtest.h>
-#include <windows.h>
-
 #include <string>
-
-namespace {
 
 constexpr wchar_t kRunKey[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Run";
 
-std::wstring runValueIn(HKEY root)
+static std::wstring runValueIn(HKEY root)
 {
     wchar_t command[MAX_PATH] = L"";
     DWORD size = sizeof command;
     RegGetValueW(root, kRunKey, L"Orbiqa", RRF_RT_REG_SZ, nullptr, command, &size);
     return command;
 }
-
-} // namespace
 
 // The Run value names the program in its folder, whatever the folder's language. As
 // administrator the machine-wide key holds it, as a user the user's own key, and never
@@ -41,22 +34,18 @@ TEST(StartSafety, TheRunValueGoesWhereTheUserMayWriteItNeverTwice)
     FreeLibrary(appInstance);
     appInstance = GetModuleHandleW(nullptr);
     using R = StartupEntryResult;
-    struct {
-        bool admin;
-        int16_t on;
-        std::wstring machineBefore; // empty: as the step before left it
-        std::wstring machine, user;
-        R result;
-    } steps[] = {
-        {true, 2, L"", L"", L"", R::done},
-        {false, 1, L"", L"", command, R::done},
-        {true, 1, L"", command, L"", R::done}, // the user's value goes
-        {false, 1, L"", command, L"", R::done},
+    // machineBefore empty: as the step before left it. The third step, as administrator, takes the
+    // user's value away.
+    // clang-format off
+    struct { bool admin; int16_t on; std::wstring machineBefore, machine, user; R result; } steps[] = {
+        {true, 2, L"", L"", L"", R::done}, {false, 1, L"", L"", command, R::done},
+        {true, 1, L"", command, L"", R::done}, {false, 1, L"", command, L"", R::done},
         {false, 1, L"\"c" + command.substr(2), L"\"c" + command.substr(2), L"", R::done}, // "C:" as "c:"
         {false, 2, L"", L"\"c" + command.substr(2), L"", R::machineValueKept},
         {false, 1, L"C:\\Old\\Orbiqa.exe", L"C:\\Old\\Orbiqa.exe", command, R::done},
         {true, 2, L"", L"", L"", R::done},
     };
+    // clang-format on
     for (const auto& step : steps) {
         if (!step.machineBefore.empty())
             RegSetKeyValueW(HKEY_LOCAL_MACHINE, kRunKey, L"Orbiqa", REG_SZ, step.machineBefore.c_str(),
@@ -68,6 +57,71 @@ TEST(StartSafety, TheRunValueGoesWhereTheUserMayWriteItNeverTwice)
         EXPECT_EQ(runValueIn(HKEY_CURRENT_USER), step.user) << &step - steps;
     }
     registryOpenFunction = RegOpenKeyExW;
+}
+
+// In an application-data folder named in any language, a first run creates the folder
+// and writes the defaults. A later start leaves the file alone, even one held by another
+// program without sharing: that is read as nothing (the user is told), kept byte for
+// byte, and the program runs on its defaults. A save replaces the file whole; a read-only
+// file, or a folder in the way of the new file, keeps the old file and says so, and a
+// file gone missing is reported and read as nothing.
+TEST(SettingsFile, IsWrittenOnceThenReplacedWholeOrKeptAndSaysSo)
+{
+    HKEY scratchUser;
+    RegCreateKeyW(HKEY_CURRENT_USER, L"Software\\OrbiqaTest", &scratchUser);
+    ASSERT_EQ(RegOverridePredefKey(HKEY_CURRENT_USER, scratchUser), ERROR_SUCCESS);
+    RegSetKeyValueW(HKEY_CURRENT_USER,
+                    L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders", L"AppData",
+                    REG_SZ, kForeignFolder, sizeof kForeignFolder);
+    const auto removeFile = [] { DeleteFileW(fileOptions), RemoveDirectoryW(settingsDir); };
+    setDefaults();
+    initPaths();
+    EXPECT_EQ(std::wstring(fileOptions), kForeignFolder + std::wstring(L"\\Orbiqa\\Settings.dat"));
+    removeFile(); // a first run: the defaults, and no settings folder
+    messagesShown = 0;
+    initPaths();
+    EXPECT_NE(readFile(fileOptions).find("2=175\r\n"), std::string::npos);
+    writeFile(fileOptions, "2=50\r\n");
+    HANDLE held = CreateFileW(fileOptions, GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    initPaths();
+    EXPECT_FALSE(loadOptions());
+    CloseHandle(held);
+    EXPECT_TRUE(readFile(fileOptions) == "2=50\r\n" && messagesShown == 1 && optionValues[opacity] == 175);
+    optionValues[opacity] = -1;
+    optionValues[runAtStartup] = kNoValue;
+
+    const std::wstring tempPath = std::wstring(fileOptions) + L".new";
+    saveOptions();
+    const std::string saved = readFile(fileOptions);
+    EXPECT_TRUE(saved.find("0=0\r\n2=-1\r\n54=1\r\n") == 0 && saved.find("1009=") == std::string::npos &&
+                GetFileAttributesW(tempPath.c_str()) == INVALID_FILE_ATTRIBUTES)
+        << saved;
+    setDefaults();
+    loadOptions();
+    EXPECT_TRUE(optionValues[opacity] == -1 && optionValues[runAtStartup] == 1)
+        << "unnamed entries keep their value";
+
+    optionValues[opacity] = 25;
+    for (bool readOnly : {true, false}) {
+        if (readOnly)
+            SetFileAttributesW(fileOptions, FILE_ATTRIBUTE_READONLY);
+        else
+            EXPECT_TRUE(CreateDirectoryW(tempPath.c_str(), nullptr));
+        saveOptions();
+        SetFileAttributesW(fileOptions, FILE_ATTRIBUTE_NORMAL);
+        RemoveDirectoryW(tempPath.c_str());
+        EXPECT_TRUE(readFile(fileOptions) == saved &&
+                    GetFileAttributesW(tempPath.c_str()) == INVALID_FILE_ATTRIBUTES)
+            << readOnly;
+    }
+    EXPECT_EQ(messagesShown, 3);
+    removeFile();
+    loadOptions();
+    EXPECT_TRUE(messagesShown == 4 && optionValues[opacity] == 25);
+    removeFile();
+    RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
+    RegCloseKey(scratchUser);
+    RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\OrbiqaTest");
 }
 
 // A running copy is known by its named object alone (the end-to-end walk starts a real
@@ -82,9 +136,8 @@ TEST(StartSafety, OneCopyPerSessionAndAFailedStartSaysWhatFailed)
 
     messagesShown = 0;
     EXPECT_FALSE(startOrbiqa(GetModuleHandleA(nullptr)));
-    EXPECT_TRUE(messagesShown == 1 && singleInstanceMutex)
+    EXPECT_TRUE(messagesShown == 1 && singleInstanceMutex && overlayWindow == overlayBefore)
         << "passed as the only copy, then stopped and said so";
-    EXPECT_EQ(overlayWindow, overlayBefore);
     CloseHandle(singleInstanceMutex);
     DestroyWindow(lookalike);
 }

@@ -4,8 +4,6 @@
 #include "app/tray.h"
 #include "input/spotlight_timer.h"
 
-#include <gtest/gtest.h>
-
 int messagesShown;
 std::string lastMessage;
 std::vector<std::string> tipsShown, noticesShown;

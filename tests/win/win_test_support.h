@@ -1,5 +1,6 @@
 // Shared by the Windows tests; ORBIQA_DIST_DIR is the packaged program's folder.
 #pragma once
+#include <gtest/gtest.h>
 #include <windows.h>
 
 #include <fstream>
