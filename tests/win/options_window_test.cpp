@@ -63,8 +63,12 @@ class OptionsWindow : public testing::Test {
     }
     static int focused() { return GetDlgCtrlID(GetFocus()); }
     // Pressed in order and released in reverse, as a hand does; answers the focused control.
+    // Typed only once the window has the keyboard, as a hand would: under Wine the focus can
+    // trail the call that gave it, and keys typed before it arrives go to another window.
     static int press(std::vector<WORD> keys)
     {
+        for (int i = 0; i < 200 && !IsChild(optionsWindow, GetFocus()); ++i)
+            settleWindows(), Sleep(10);
         sendKeys(keys, 0);
         sendKeys({keys.rbegin(), keys.rend()}, KEYEVENTF_KEYUP);
         settleWindows();
