@@ -163,7 +163,7 @@ static void switchMonitor(int index)
     fillSurface(dimmedArea().view, 0);
     activeMonitor = index;
     scaleMaskFor(spotlightScaling, monitorLayout, index);
-    fillSurface(dimmedArea().view, dimPixel(optionValues[opacity]));
+    fillSurface(dimmedArea().view, dimPixel(optionValues[opacity], dimColour()));
     lastStampPos = {};
     wholeSurfaceChanged = true;
 }
@@ -215,7 +215,7 @@ void fillOverlay()
     MonitorArea area = dimmedArea();
     if (area.view.width != screenWidth() || area.view.height != screenHeight())
         fillSurface(overlayView(), 0);
-    fillSurface(area.view, dimPixel(optionValues[opacity]));
+    fillSurface(area.view, dimPixel(optionValues[opacity], dimColour()));
     lastStampPos = {};
     wholeSurfaceChanged = true;
 }
@@ -226,11 +226,14 @@ static const PreparedStamp& preparedSpotlight()
     static PreparedStamp stamp;
     static unsigned preparedChanges = ~0u;
     static int preparedOpacity;
-    if (preparedChanges != spotlightScaling.changes || preparedOpacity != optionValues[opacity]) {
+    static uint32_t preparedColour;
+    if (preparedChanges != spotlightScaling.changes || preparedOpacity != optionValues[opacity] ||
+        preparedColour != dimColour()) {
         stamp = {}; // the old copy's memory is free before the new one asks for its own
-        stamp = prepareStamp(spotlightMask(), optionValues[opacity]);
+        stamp = prepareStamp(spotlightMask(), optionValues[opacity], dimColour());
         preparedChanges = spotlightScaling.changes;
         preparedOpacity = optionValues[opacity];
+        preparedColour = dimColour();
     }
     return stamp;
 }
@@ -275,7 +278,8 @@ void stampSpotlight(int x, int y)
     MonitorArea area = dimmedArea();
     const PreparedStamp& stamp = preparedSpotlight();
     const StampPos previous = lastStampPos;
-    drawStamp(area.view, stamp, lastStampPos, x - area.column, y - area.row, 0, 0, 0, optionValues[opacity]);
+    drawStamp(area.view, stamp, lastStampPos, x - area.column, y - area.row, 0, 0, 0, optionValues[opacity],
+              dimColour());
     RECT changed = wholeSurfaceChanged ? wholeOverlay()
                                        : movedRect(area, previous, lastStampPos, stamp.width, stamp.height);
     wholeSurfaceChanged = false;
@@ -287,7 +291,7 @@ void showLitRectangle(int x, int y, int width, int height)
 {
     MonitorArea area = dimmedArea();
     drawStamp(area.view, preparedSpotlight(), lastStampPos, x - area.column, y - area.row, 1, width, height,
-              optionValues[opacity]);
+              optionValues[opacity], dimColour());
     wholeSurfaceChanged = false;
     present(wholeOverlay());
 }

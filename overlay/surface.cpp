@@ -66,7 +66,7 @@ void fillRect(SurfacePixels surface, int x, int y, int width, int height, uint32
     }
 }
 
-PreparedStamp prepareStamp(const MaskImage& mask, int opacity)
+PreparedStamp prepareStamp(const MaskImage& mask, int opacity, uint32_t colour)
 {
     PreparedStamp stamp;
     stamp.width = mask.width;
@@ -78,7 +78,7 @@ PreparedStamp prepareStamp(const MaskImage& mask, int opacity)
     uint32_t alphaFor[256];
     alphaFor[0] = 0;
     for (int v = 1; v < 256; ++v)
-        alphaFor[v] = dimPixel(std::min(255 - v, opacity));
+        alphaFor[v] = dimPixel(std::min(255 - v, opacity), colour);
 
     // A large image in the 32-bit build may not find the memory: it stamps nothing then.
     try {
@@ -162,7 +162,7 @@ void stampMask(SurfacePixels surface, const MaskImage& mask, int x, int y, int o
 }
 
 void drawStamp(SurfacePixels surface, const PreparedStamp& stamp, StampPos& lastStamp, int x, int y,
-               int highlight, int width, int height, int opacity)
+               int highlight, int width, int height, int opacity, uint32_t colour)
 {
     // Restore with the current image's size, not the size stamped last time: a highlight
     // larger than the image leaves its remainder lit until the next fill.
@@ -171,10 +171,10 @@ void drawStamp(SurfacePixels surface, const PreparedStamp& stamp, StampPos& last
         restored = clippedArea(surface, lastStamp.x, lastStamp.y, stamp.width, stamp.height);
     if (highlight == 1) {
         fillRect(surface, restored.left, restored.begin, restored.right - restored.left,
-                 restored.end - restored.begin, dimPixel(opacity));
+                 restored.end - restored.begin, dimPixel(opacity, colour));
         fillRect(surface, x, y, width, height, 0);
     } else if (usable(surface)) {
-        restoreAndStamp(surface, stamp, restored, x, y, dimPixel(opacity));
+        restoreAndStamp(surface, stamp, restored, x, y, dimPixel(opacity, colour));
     }
     lastStamp = {x, y, true};
 }

@@ -1,5 +1,6 @@
-// Pixel work on the overlay surface: a bottom-up 32-bit image whose colour bytes stay 0,
-// so only the alpha byte varies. Window-free; the Win32 side hands in plain memory.
+// Pixel work on the overlay surface: a bottom-up 32-bit image of premultiplied pixels, as a
+// layered window takes them; with the default black dim its colour bytes stay 0, so only the
+// alpha byte varies. Window-free; the Win32 side hands in plain memory.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -33,11 +34,20 @@ struct StampPos {
     bool placed;
 };
 
+// A colour (0xRRGGBB) at an alpha, premultiplied: each colour byte is channel * alpha / 255,
+// rounded, so it never exceeds the alpha and a pixel of alpha 0 is clear whatever the colour.
+inline uint32_t tintedPixel(int alpha, uint32_t colour)
+{
+    auto scaled = [alpha](uint32_t channel) { return (channel * uint32_t(alpha) + 127) / 255; };
+    return uint32_t(alpha) << 24 | scaled(colour >> 16 & 0xFF) << 16 | scaled(colour >> 8 & 0xFF) << 8 |
+           scaled(colour & 0xFF);
+}
+
 // Only the low 8 bits of the opacity reach the alpha byte, as a hand-edited opacity
 // outside 0..255 always did.
-inline uint32_t dimPixel(int opacity)
+inline uint32_t dimPixel(int opacity, uint32_t colour = 0)
 {
-    return uint32_t(opacity & 0xFF) << 24;
+    return tintedPixel(opacity & 0xFF, colour);
 }
 
 void fillSurface(SurfacePixels surface, uint32_t value);
@@ -57,8 +67,9 @@ struct PreparedStamp {
     std::vector<size_t> rowRuns;  // row i's pairs are runs[2 * rowRuns[i]] up to runs[2 * rowRuns[i + 1]]
 };
 
-// A mask value v > 0 gives alpha min(255 - v, opacity); v = 0 leaves the pixel alone.
-PreparedStamp prepareStamp(const MaskImage& mask, int opacity);
+// A mask value v > 0 gives alpha min(255 - v, opacity) in the dim colour; v = 0 leaves the
+// pixel alone. So the hole's centre is clear and its soft edge blends from the colour.
+PreparedStamp prepareStamp(const MaskImage& mask, int opacity, uint32_t colour = 0);
 
 // Lightens the surface through the mask, clipped to the surface.
 void stampMask(SurfacePixels surface, const MaskImage& mask, int x, int y, int opacity);
@@ -68,4 +79,4 @@ void stampMask(SurfacePixels surface, const MaskImage& mask, int x, int y, int o
 // rectangle, and remembers (x, y) as placed. Nothing is restored while no stamp is placed.
 // Pixels the new stamp covers are written once.
 void drawStamp(SurfacePixels surface, const PreparedStamp& stamp, StampPos& lastStamp, int x, int y,
-               int highlight, int width, int height, int opacity);
+               int highlight, int width, int height, int opacity, uint32_t colour = 0);

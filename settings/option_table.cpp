@@ -21,3 +21,23 @@ void setDefaultValues()
     optionValues[spotlightKey] = 120; // F9
     optionValues[highlightKey] = 121; // F10
 }
+
+uint32_t colourOption(int redKey, uint32_t fallback)
+{
+    uint32_t colour = 0;
+    for (int channel = 0; channel < 3; ++channel) {
+        int16_t value = optionValues[redKey + channel];
+        if (value < 0 || value > 255)
+            return fallback;
+        colour = colour << 8 | uint32_t(value);
+    }
+    return colour;
+}
+
+void setColourOption(int redKey, uint32_t colour, uint32_t fallback)
+{
+    colour &= 0xFFFFFF;
+    for (int channel = 0; channel < 3; ++channel)
+        optionValues[redKey + channel] =
+            colour == fallback ? kNoValue : int16_t(colour >> (16 - 8 * channel) & 0xFF);
+}

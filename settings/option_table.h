@@ -20,6 +20,16 @@ enum OptionKey : int {
     spotlightKey = 55,
     highlightModifiers = 56,
     highlightKey = 57,
+    // Added later, fed by no control of their own: absent (9999) is how Orbiqa behaved before
+    // them, so an older settings file, a first run and Restore Defaults keep that behaviour.
+    pointerModifiers = 58, // the laser pointer's shortcut; no key means no shortcut
+    pointerKey = 59,
+    dimRed = 60, // the dim colour, one entry per channel: black unless all three hold 0..255
+    dimGreen = 61,
+    dimBlue = 62,
+    pointerRed = 63, // the laser pointer's colour: red unless all three hold 0..255
+    pointerGreen = 64,
+    pointerBlue = 65,
     shapeCircle = IDC_SHAPE_CIRCLE,
     shapeThinRect = IDC_SHAPE_THIN_RECT,
     runAtStartup = IDC_RUN_AT_STARTUP,
@@ -50,6 +60,24 @@ constexpr bool isOn(int value)
 inline bool isOptionOn(int key)
 {
     return isOn(optionValues[key]);
+}
+
+// Colours are 0xRRGGBB.
+constexpr uint32_t kDefaultDimColour = 0x000000;
+constexpr uint32_t kDefaultPointerColour = 0xFF0000;
+
+// The colour kept in redKey and the two entries after it; the fallback unless all three
+// hold 0..255, so a hand-edited half of a colour never gives a strange one.
+uint32_t colourOption(int redKey, uint32_t fallback);
+// The fallback itself leaves the three entries absent, as a user who never chose one has them.
+void setColourOption(int redKey, uint32_t colour, uint32_t fallback);
+inline uint32_t dimColour()
+{
+    return colourOption(dimRed, kDefaultDimColour);
+}
+inline uint32_t pointerColour()
+{
+    return colourOption(pointerRed, kDefaultPointerColour);
 }
 
 // Puts every entry to its default (9999 where there is none). The options window's
