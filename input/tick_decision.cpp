@@ -68,6 +68,46 @@ void dropSweep(TickState& state)
     state.highPrev = false;
 }
 
+// The pointer and the spotlight or a highlight never show together: whichever shows first
+// keeps the screen, and the other's shortcut does nothing meanwhile. Only a fading trail gives
+// way, to a press of the others' shortcuts, so that no press is lost to it.
+static bool pointerStep(const TickInputs& in, CursorOnce& cursorOnce, TickState& state, TickActions& actions)
+{
+    const bool held = in.pointerKey != 0 && shortcutHeld(in.readKey, in.pointerModifiers, in.pointerKey);
+    auto toggled = [&] {
+        if (!(in.pointerPressed || held) ||
+            !toggleGuardPassed(in.now, state.pointerToggle, state.pointerGuardMs))
+            return false;
+        state.pointerToggle = in.now;
+        state.pointerGuardMs = kToggleGuardMs;
+        return true;
+    };
+    const bool holdMode = isOn(in.holdMode);
+    if (!state.pointerShown) {
+        if (in.pointerKey == 0 || in.overlayVisible || state.highlightActive || state.highPrev ||
+            !(holdMode ? held : toggled()))
+            return false;
+        state.pointerShown = state.pointerOn = true;
+        actions.startPointer = true;
+    } else if (state.pointerOn) {
+        state.pointerOn = holdMode ? held : !toggled();
+    } else if (holdMode ? held : toggled()) {
+        state.pointerOn = true; // back before its trail faded: the trail runs on
+    } else if (!in.pointerTrailLeft || in.spotlightPressed ||
+               shortcutHeld(in.readKey, in.spotlightModifiers, in.spotlightKey) ||
+               shortcutHeld(in.readKey, in.highlightModifiers, in.highlightKey)) {
+        state.pointerShown = false;
+        actions.endPointer = true;
+        return false;
+    }
+    actions.drawPointer = true;
+    ScreenPoint cursor;
+    actions.pointerDot = state.pointerOn && cursorOnce.get(cursor);
+    if (actions.pointerDot)
+        state.lastCursor = cursor;
+    return true;
+}
+
 static TickActions decideSteps(const TickInputs& in, TickState& state)
 {
     TickActions actions;
@@ -79,13 +119,15 @@ static TickActions decideSteps(const TickInputs& in, TickState& state)
     actions.keepTopmost =
         in.overlayVisible && isOn(in.forceTopmost) && !in.overlayForeground && !in.outlineForeground;
 
-    // The sweep runs even with a highlight on screen: a new one replaces it.
     CursorOnce cursorOnce = {in.readCursor};
+    if (pointerStep(in, cursorOnce, state, actions))
+        return actions;
+    bool visible = in.overlayVisible && !actions.endPointer;
+    // The sweep runs even with a highlight on screen: a new one replaces it.
     sweepStep(in, cursorOnce, state, actions);
     if (state.highlightActive)
         return actions;
 
-    bool visible = in.overlayVisible;
     if (isOn(in.holdMode)) {
         if (!shortcutHeld(in.readKey, in.spotlightModifiers, in.spotlightKey)) {
             actions.show = TickActions::Show::hide;
@@ -115,10 +157,12 @@ static TickActions decideSteps(const TickInputs& in, TickState& state)
 TickActions decideTick(const TickInputs& in, TickState& state)
 {
     TickActions actions = decideSteps(in, state);
-    bool visible =
-        actions.show == TickActions::Show::keep ? in.overlayVisible : actions.show == TickActions::Show::show;
+    bool visible = actions.show == TickActions::Show::keep
+                       ? (in.overlayVisible && !actions.endPointer) || state.pointerShown
+                       : actions.show == TickActions::Show::show;
     actions.mayStop = !in.optionsShown && !visible && !actions.lightHighlight && !state.highPrev &&
                       !state.highlightActive && in.awakeMs >= kWakeGraceMs &&
-                      !keyDown(in.readKey, in.spotlightKey) && !keyDown(in.readKey, in.highlightKey);
+                      !keyDown(in.readKey, in.spotlightKey) && !keyDown(in.readKey, in.highlightKey) &&
+                      (in.pointerKey == 0 || !keyDown(in.readKey, in.pointerKey));
     return actions;
 }

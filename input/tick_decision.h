@@ -30,6 +30,10 @@ struct TickInputs {
     // The shortcut's press seen as a key event since the last tick, which the key state may
     // have missed: one press for toggle mode; hold mode and the sweep go by the held test.
     bool spotlightPressed;
+    // The laser pointer's shortcut: key 0 when none is set. Like the spotlight's, in the same mode.
+    int pointerModifiers = 0, pointerKey = 0;
+    bool pointerPressed = false;
+    bool pointerTrailLeft = false; // the pointer's dot or trail still shows on the surface
 };
 
 // What the tick remembers from one tick to the next.
@@ -39,12 +43,24 @@ struct TickState {
     ScreenPoint dragAnchor, dragCurrent; // after a release: top-left and bottom-right
     ScreenPoint lastCursor;              // where the spotlight was drawn last
     uint32_t lastToggle, guardMs;
+    bool pointerShown = false; // the overlay belongs to the pointer, from its start until its trail faded
+    bool pointerOn = false;    // the dot follows the cursor; once off, the trail fades out
+    uint32_t pointerToggle = 0, pointerGuardMs = 0;
 };
 
 // Carried out in the order of the fields.
 struct TickActions {
     bool raiseOptions = false; // the options window back above the overlay; nothing else follows
     bool keepTopmost = false;
+    // The trail has faded, or the spotlight or a sweep cut it short: the overlay hides and is
+    // dimmed again, and takes clicks again. What follows in the tick may show it anew.
+    bool endPointer = false;
+    // The overlay shows cleared and lets every click through; the dot is drawn next.
+    bool startPointer = false;
+    // The trail fades by the time passed and, with pointerDot, the dot is drawn at
+    // state.lastCursor with the trail from where it was.
+    bool drawPointer = false;
+    bool pointerDot = false;
     bool placeOutline = false;
     HighlightRect outline = {};
     bool hideOutline = false;    // a release whose sweep spans no width or no height: nothing lit

@@ -166,3 +166,45 @@ TEST(Tick, SweepCutShortStartsNoNewSweepUntilReleased)
         EXPECT_TRUE(act.placeOutline == ticks[t][2] && act.lightHighlight == ticks[t][3]) << t;
     }
 }
+
+// The pointer (CTRL+F11 here) keeps the overlay from its start until its trail has faded; the
+// spotlight's and the highlight's shortcuts do nothing meanwhile, except that a press of theirs
+// cuts a fading trail short. It never starts over the spotlight, a highlight or a sweep.
+TEST(Tick, PointerOwnsTheOverlayFromItsShortcutUntilItsTrailFades)
+{
+    constexpr int kF11 = 0x7A;
+    const std::set<int> kPointer = {kVkControl, kF11}, kBoth = {kVkControl, kVkMenu, kF9, kF11};
+    // clang-format off
+    struct { int holdMode; std::set<int> down; int pressed, visible, trailLeft, start, end, dot, draw; Show show;
+             int stop; } ticks[] = {
+        {1, {kF11}, 0, 0, 0, 0, 0, 0, 0, Show::hide, 0}, {1, kPointer, 0, 0, 0, 1, 0, 1, 1, Show::keep, 0},
+        {1, kBoth, 1, 1, 1, 0, 0, 1, 1, Show::keep, 0}, {1, kAltF10, 0, 1, 1, 0, 0, 0, 1, Show::keep, 0},
+        {1, kNone, 0, 1, 1, 0, 0, 0, 1, Show::keep, 0}, {1, kNone, 0, 1, 0, 0, 1, 0, 0, Show::hide, 1},
+        {1, kPointer, 0, 1, 0, 0, 0, 0, 0, Show::hide, 0}, {1, kPointer, 0, 0, 0, 1, 0, 1, 1, Show::keep, 0},
+        {1, kNone, 0, 1, 1, 0, 0, 0, 1, Show::keep, 0}, {1, kAltF9, 0, 1, 1, 0, 1, 0, 0, Show::show, 0},
+        {0, kNone, 1, 0, 0, 1, 0, 1, 1, Show::keep, 0}, {0, kNone, 1, 1, 1, 0, 0, 1, 1, Show::keep, 0},
+        {0, kPointer, 0, 1, 1, 0, 0, 0, 1, Show::keep, 0}, {0, kNone, 0, 1, 1, 0, 0, 0, 1, Show::keep, 0},
+        {0, kNone, 1, 1, 1, 0, 0, 1, 1, Show::keep, 0}, {0, kNone, 0, 1, 1, 0, 0, 1, 1, Show::keep, 0},
+        {0, kNone, 1, 1, 1, 0, 0, 0, 1, Show::keep, 0}, {0, kNone, 0, 1, 0, 0, 1, 0, 0, Show::keep, 1},
+    };
+    // clang-format on
+    TickState state = {};
+    for (int t = 0; t < int(std::size(ticks)); ++t) {
+        const auto& c = ticks[t];
+        TickInputs in = inputs(c.down, c.holdMode, {t, 2 * t});
+        in.pointerModifiers = kModControl, in.pointerKey = kF11, in.now = 1000 + 300 * uint32_t(t);
+        in.pointerPressed = c.pressed, in.overlayVisible = c.visible, in.pointerTrailLeft = c.trailLeft;
+        const TickActions act = decideTick(in, state);
+        EXPECT_TRUE(act.startPointer == c.start && act.endPointer == c.end && act.drawPointer == c.draw &&
+                    act.pointerDot == c.dot && act.show == c.show && act.mayStop == c.stop)
+            << t;
+        EXPECT_TRUE(!c.dot || (state.lastCursor.x == t && state.lastCursor.y == 2 * t)) << t;
+    }
+    // No pointer over a highlight, nor with no shortcut set.
+    state = {}, state.highlightActive = true;
+    TickInputs in = inputs(kPointer, 1);
+    in.pointerModifiers = kModControl, in.pointerKey = kF11;
+    EXPECT_FALSE(decideTick(in, state).startPointer);
+    state = {}, in.pointerKey = 0;
+    EXPECT_FALSE(decideTick(in, state).startPointer);
+}
