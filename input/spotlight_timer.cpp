@@ -14,7 +14,8 @@ static constexpr UINT kSpotlightTimerMs = 10;
 static bool timerRunning;
 static bool keysWakeTimer; // key presses start the tick, so it may stop
 static DWORD timerStarted;
-static KeyEvents keyEvents; // from raw keyboard input
+static KeyEvents keyEvents;     // from raw keyboard input
+static KeyEvents pointerEvents; // the same events, latching the pointer's shortcut
 // The tick's memory from one tick to the next; the rest of the program changes it only
 // through the actions below.
 static TickState tick;
@@ -51,6 +52,15 @@ void abandonSweep()
 void forgetModifiers()
 {
     keyEvents.modifiersDown = 0;
+    pointerEvents.modifiersDown = 0;
+}
+
+// Hands the overlay back to the spotlight, dimmed; hiding it is the caller's.
+static void takeBackFromPointer()
+{
+    tick.pointerShown = tick.pointerOn = false;
+    endPointer();
+    forgetCursor();
 }
 
 // Presses on lit pixels pass through to the window beneath, so only a press on the dimmed
@@ -86,6 +96,8 @@ void optionsShown(HWND window)
     }
     runSpotlightTimer(); // keeps the options window above the overlay
     abandonSweep();
+    if (tick.pointerShown)
+        takeBackFromPointer();
     // A highlight on screen ends: the preview replaces it, and the spotlight shortcut works
     // again as soon as the window closes.
     if (tick.highlightActive) {
@@ -98,6 +110,17 @@ void optionsShown(HWND window)
 static int usableKey(int modifiersEntry, int keyEntry)
 {
     return shortcutAllowed(optionValues[modifiersEntry], optionValues[keyEntry]) ? optionValues[keyEntry] : 0;
+}
+
+// No pointer until the user chose its shortcut: both entries are absent until then.
+static int pointerShortcutKey()
+{
+    return optionValues[pointerKey] == kNoValue ? 0 : usableKey(pointerModifiers, pointerKey);
+}
+
+static int pointerShortcutModifiers()
+{
+    return optionValues[pointerModifiers] == kNoValue ? 0 : optionValues[pointerModifiers];
 }
 
 static TickInputs readTickInputs(HWND foreground)
@@ -121,6 +144,10 @@ static TickInputs readTickInputs(HWND foreground)
     in.awakeMs = in.now - timerStarted;
     // Counted by this tick, whatever it decides.
     in.spotlightPressed = takeSpotlightPress(keyEvents, asyncKeyState, in.now);
+    in.pointerModifiers = pointerShortcutModifiers();
+    in.pointerKey = pointerShortcutKey();
+    in.pointerPressed = takeSpotlightPress(pointerEvents, asyncKeyState, in.now);
+    in.pointerTrailLeft = pointerTrailLeft();
     return in;
 }
 
@@ -152,7 +179,7 @@ void spotlightTick()
     const ScreenPoint sweepStart = tick.dragAnchor;
     const TickActions act = decideTick(in, tick);
     // A press still waiting for its modifiers needs the ticks that count it.
-    if (act.mayStop && keysWakeTimer && !keyEvents.spotlightPressed &&
+    if (act.mayStop && keysWakeTimer && !keyEvents.spotlightPressed && !pointerEvents.spotlightPressed &&
         KillTimer(overlayWindow, kSpotlightTimerId))
         timerRunning = false;
 
@@ -165,6 +192,16 @@ void spotlightTick()
     }
     if (act.keepTopmost)
         SetWindowPos(overlayWindow, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    if (act.endPointer) {
+        ShowWindow(overlayWindow, SW_HIDE);
+        takeBackFromPointer();
+    }
+    if (act.startPointer) {
+        startPointer();
+        ShowWindow(overlayWindow, SW_SHOWNA);
+    }
+    if (act.drawPointer)
+        drawPointerAt(tick.lastCursor.x, tick.lastCursor.y, act.pointerDot, in.now);
     if (act.placeOutline)
         placeOutline(act.outline);
     if (act.hideOutline)
@@ -212,7 +249,10 @@ void onKeyboardInput(LPARAM rawInput)
     const bool released = input.data.keyboard.Flags & RI_KEY_BREAK;
     noteKeyEvent(keyEvents, asyncKeyState, key, released, optionValues[spotlightModifiers],
                  usableKey(spotlightModifiers, spotlightKey), GetTickCount());
-    if (!released && (key == usableKey(spotlightModifiers, spotlightKey) ||
-                      key == usableKey(highlightModifiers, highlightKey)))
+    noteKeyEvent(pointerEvents, asyncKeyState, key, released, pointerShortcutModifiers(),
+                 pointerShortcutKey(), GetTickCount());
+    if (!released &&
+        (key == usableKey(spotlightModifiers, spotlightKey) ||
+         key == usableKey(highlightModifiers, highlightKey) || (key != 0 && key == pointerShortcutKey())))
         runSpotlightTimer();
 }

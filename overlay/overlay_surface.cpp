@@ -1,5 +1,6 @@
 #include "overlay/overlay_surface.h"
 
+#include "overlay/laser_trail.h"
 #include "overlay/spotlight_image.h"
 #include "settings/option_table.h"
 #include "settings/platform.h"
@@ -22,6 +23,9 @@ SectionFunction sectionFunction = CreateDIBSection;
 
 // Set by everything that changes more than a stamp's rectangles.
 static bool wholeSurfaceChanged = true;
+// While the pointer has the overlay, its surface is clear but for the dot and the trail.
+static LaserTrail laser;
+static bool pointerHasSurface;
 
 // The preview's lowest row, counted from the bottom of the primary monitor.
 static constexpr int kPreviewBottomRow = 30;
@@ -212,6 +216,13 @@ LayoutChange followScaleChange()
 
 void fillOverlay()
 {
+    if (pointerHasSurface) { // a display change: a new surface, and the trail starts anew
+        fillSurface(overlayView(), 0);
+        clearLaser(laser);
+        lastStampPos = {};
+        wholeSurfaceChanged = true;
+        return;
+    }
     MonitorArea area = dimmedArea();
     if (area.view.width != screenWidth() || area.view.height != screenHeight())
         fillSurface(overlayView(), 0);
@@ -310,4 +321,49 @@ void drawPreview()
     MonitorArea area = dimmedArea();
     stampSpotlight(area.column + area.view.width / 2 - spotlightMask().width / 2,
                    area.row + kPreviewBottomRow);
+}
+
+// Clicks fall through a layered window's transparent pixels only; the dot and its fading
+// trail must not catch one either.
+static void passClicks(bool through)
+{
+    LONG_PTR style = GetWindowLongPtrA(overlayWindow, GWL_EXSTYLE);
+    SetWindowLongPtrA(overlayWindow, GWL_EXSTYLE,
+                      through ? style | WS_EX_TRANSPARENT : style & ~LONG_PTR(WS_EX_TRANSPARENT));
+}
+
+void startPointer()
+{
+    pointerHasSurface = true;
+    fillOverlay();
+    passClicks(true);
+}
+
+void drawPointerAt(int x, int y, bool dotShown, uint32_t now)
+{
+    if (dotShown) {
+        int monitor = monitorAt(monitorLayout, x + screenRect.left, y + screenRect.top);
+        setLaserLook(laser, monitor < 0 ? kBaseDpi : monitorLayout.dpi[monitor], pointerColour());
+    }
+    // The surface's rows run upward from the bottom line of the screen.
+    LaserRect drawn = laserTick(overlayView(), laser, dotShown, x, screenHeight() - 1 - y, now);
+    RECT changed = wholeSurfaceChanged ? wholeOverlay()
+                                       : RECT{drawn.x, screenHeight() - (drawn.y + drawn.height),
+                                              drawn.x + drawn.width, screenHeight() - drawn.y};
+    wholeSurfaceChanged = false;
+    if (!IsRectEmpty(&changed))
+        present(changed);
+}
+
+bool pointerTrailLeft()
+{
+    return !laserFaded(laser);
+}
+
+void endPointer()
+{
+    passClicks(false);
+    clearLaser(laser);
+    pointerHasSurface = false;
+    fillOverlay();
 }

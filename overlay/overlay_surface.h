@@ -67,3 +67,16 @@ void showLitRectangle(int x, int y, int width, int height);
 // monitor under it is dimmed and its mask scaled first, then the stamp centred.
 void drawSpotlightAt(int x, int y);
 void drawPreview();
+
+// The laser pointer borrows the overlay and its surface; the spotlight gets them back dimmed.
+// Cleared, so every pixel but the pointer's shows the screen as it is, and passing every click
+// to the window beneath; not yet presented.
+void startPointer();
+// A tick of the pointer at now: its trail fades and, with dotShown, the dot is drawn at the
+// point (relative to the virtual screen's corner) in the pointer's colour, scaled for the
+// monitor under it. Only the changed rectangle is presented.
+void drawPointerAt(int x, int y, bool dotShown, uint32_t now);
+// Something of the pointer's still shows.
+bool pointerTrailLeft();
+// The overlay takes clicks again, dimmed anew for the spotlight; hiding it is the caller's.
+void endPointer();
