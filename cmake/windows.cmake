@@ -193,9 +193,11 @@ if(ORBIQA_TESTS)
 
   # The walk runs against both packages; one that cannot run here is reported as skipped.
   foreach(dist win64 win32)
-    add_test(NAME walk_${dist} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/walk_e2e.sh)
-    set_tests_properties(walk_${dist} PROPERTIES RUN_SERIAL ON TIMEOUT 300 SKIP_RETURN_CODE 77
-      ENVIRONMENT "ORBIQA_DIST_DIR=${CMAKE_SOURCE_DIR}/dist/${dist};ORBIQA_FOCUS_SINK=$<TARGET_FILE:focus_sink>")
+    foreach(walk walk pointer)
+      add_test(NAME ${walk}_${dist} COMMAND bash ${CMAKE_SOURCE_DIR}/tests/e2e/${walk}_e2e.sh)
+      set_tests_properties(${walk}_${dist} PROPERTIES RUN_SERIAL ON TIMEOUT 300 SKIP_RETURN_CODE 77
+        ENVIRONMENT "ORBIQA_DIST_DIR=${CMAKE_SOURCE_DIR}/dist/${dist};ORBIQA_FOCUS_SINK=$<TARGET_FILE:focus_sink>")
+    endforeach()
   endforeach()
 
   # The installers' tables, as Windows would read them; then their life cycle under Wine, for

@@ -62,18 +62,22 @@ e2e_orbiqa_windows() {
 }
 
 # True when one fresh screenshot shows every "X,Y:KIND": KIND is a grey level (the red
-# channel within 8) or blue (the outline's light blue, blue well above red).
+# channel within 8), blue (the outline's light blue, blue well above red) or a colour R/G/B
+# (each channel within 3).
 e2e_screen_shows() {
   xwd -root -silent 2>/dev/null | "$CONVERT" xwd:- "png:$E2E_WORK/last.png" 2>/dev/null || return 1
-  local format="" kinds=() arg r b i=0
+  local format="" kinds=() arg r g b i=0 want
   for arg in "$@"; do
-    format+="%[fx:int(255*p{${arg%%:*}}.r+0.5)] %[fx:int(255*p{${arg%%:*}}.b+0.5)]\n"
+    format+="%[fx:int(255*p{${arg%%:*}}.r+0.5)] %[fx:int(255*p{${arg%%:*}}.g+0.5)] %[fx:int(255*p{${arg%%:*}}.b+0.5)]\n"
     kinds+=("${arg##*:}")
   done
-  while read -r r b; do
+  near() { [ $(($1 - $2)) -le $3 ] && [ $(($2 - $1)) -le $3 ]; }
+  while read -r r g b; do
     case ${kinds[$i]} in
       blue) [ $((b - r)) -ge 60 ] || return 1 ;;
-      *) [ $((r - kinds[i])) -le 8 ] && [ $((kinds[i] - r)) -le 8 ] || return 1 ;;
+      */*/*) IFS=/ read -ra want <<<"${kinds[$i]}"
+        near "$r" "${want[0]}" 3 && near "$g" "${want[1]}" 3 && near "$b" "${want[2]}" 3 || return 1 ;;
+      *) near "$r" "${kinds[$i]}" 8 || return 1 ;;
     esac
     i=$((i + 1))
   done < <("$CONVERT" "$E2E_WORK/last.png" -format "$format" info:)
