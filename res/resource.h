@@ -30,6 +30,7 @@
 #define IDC_OPACITY_LABEL 1014
 #define IDC_OPACITY_CAPTION 1016
 #define IDC_HIGHLIGHT_NOTE 1045
+#define IDC_DIM_COLOUR 1070
 
 // Controls of the "Misc" page. No control bears 1010: its settings entry is an orphan.
 #define IDC_RUN_AT_STARTUP 1009
@@ -46,5 +47,11 @@
 #define IDC_SPOTLIGHT_KEY_LIST 1067
 #define IDC_HIGHLIGHT_ALT 1068
 #define IDC_HIGHLIGHT_KEY_LIST 1069
+// The laser pointer's row feeds entries 58 and 59, not entries of its own identifiers.
+#define IDC_POINTER_LABEL 1071
+#define IDC_POINTER_CTRL 1072
+#define IDC_POINTER_ALT 1073
+#define IDC_POINTER_KEY_LIST 1074
+#define IDC_POINTER_COLOUR 1075
 
 #define IDC_NONE (-1)

@@ -306,11 +306,11 @@ TEST_F(OptionsWindow, TheKeyboardWorksTheWindow)
             << step.second << " is not focused and checked";
     press({VK_ESCAPE}); // Cancel: the defaults again
     showOptions();      // opened again, the focus on its first control, where the round starts
-    const int order[] = {IDC_BLUR,         IDC_SHAPE_CIRCLE,     IDC_SIZE_LARGE, IDC_OPACITY_TRACKBAR,
+    const int order[] = {IDC_BLUR,       IDC_SHAPE_CIRCLE,     IDC_SIZE_LARGE, IDC_OPACITY_TRACKBAR, IDC_DIM_COLOUR,
                          IDC_SHOW_OUTLINE, IDC_RESTORE_DEFAULTS, IDC_OK_BUTTON,  IDC_CANCEL_BUTTON};
     const std::vector<WORD> tab = {VK_TAB}, shiftTab = {VK_SHIFT, VK_TAB};
-    for (int i = 1; i <= 16; ++i) // round once forwards, then backwards
-        EXPECT_EQ(press(i <= 8 ? tab : shiftTab), order[i <= 8 ? i % 8 : 16 - i]) << i;
+    for (int i = 1; i <= 18; ++i) // round once forwards, then backwards
+        EXPECT_EQ(press(i <= 9 ? tab : shiftTab), order[i <= 9 ? i % 9 : 18 - i]) << i;
     press({VK_ESCAPE});
 }
 
