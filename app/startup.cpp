@@ -128,6 +128,7 @@ bool startOrbiqa(HINSTANCE instance)
     createOptionsWindow();
     fillKeyCombo(GetDlgItem(miscPage, IDC_SPOTLIGHT_KEY_LIST));
     fillKeyCombo(GetDlgItem(miscPage, IDC_HIGHLIGHT_KEY_LIST));
+    fillOptionalKeyCombo(GetDlgItem(miscPage, IDC_POINTER_KEY_LIST));
     setDefaults();
     initPaths();
     // A settings file that cannot be read now leaves the program on its defaults, shown in

@@ -18,6 +18,12 @@ void fillKeyCombo(HWND list)
         SendMessageA(list, CB_INSERTSTRING, WPARAM(-1), LPARAM(name));
 }
 
+void fillOptionalKeyCombo(HWND list)
+{
+    SendMessageA(list, CB_INSERTSTRING, WPARAM(-1), LPARAM(kNoShortcutItem));
+    fillKeyCombo(list);
+}
+
 int findCombo(HWND list, const char* text)
 {
     for (int i = 0; i < kMaxSearchedItems; ++i) {

@@ -69,6 +69,34 @@ void selectKey(HWND list, int virtualKey)
     findCombo(list, name);
 }
 
+// The laser pointer's row stays out of the table above: its boxes would create entries of
+// their own, and a user who never chose a pointer must keep a file without any of its keys.
+void readPointerRow()
+{
+    char name[kKeyNameSize];
+    selectedItemText(GetDlgItem(miscPage, IDC_POINTER_KEY_LIST), name, sizeof name);
+    const int key = keyFromName(name);
+    if (key == 0) {
+        optionValues[pointerModifiers] = optionValues[pointerKey] = kNoValue;
+        return;
+    }
+    optionValues[pointerModifiers] = int16_t((checkState(miscPage, IDC_POINTER_CTRL) ? kModControl : 0) |
+                                             (checkState(miscPage, IDC_POINTER_ALT) ? kModAlt : 0));
+    optionValues[pointerKey] = int16_t(key);
+}
+
+// With no shortcut yet the boxes offer ALT, as the other two shortcuts have it.
+void fillPointerRow()
+{
+    const int16_t modifiers = optionValues[pointerModifiers];
+    const bool none = modifiers == kNoValue;
+    setCheckState(miscPage, IDC_POINTER_CTRL, !none && (modifiers & kModControl) ? 1 : 0);
+    setCheckState(miscPage, IDC_POINTER_ALT, none || (modifiers & kModAlt) ? 1 : 0);
+    char name[kKeyNameSize] = "";
+    nameFromKey(optionValues[pointerKey], name, sizeof name);
+    findCombo(GetDlgItem(miscPage, IDC_POINTER_KEY_LIST), name[0] ? name : kNoShortcutItem);
+}
+
 } // namespace
 
 void showOpacityLabel(int position)
@@ -94,6 +122,7 @@ void readDialog()
             entry = int16_t(keyFromName(name));
         }
     }
+    readPointerRow();
 }
 
 void fillDialog()
@@ -115,6 +144,7 @@ void fillDialog()
             selectKey(GetDlgItem(page, control.id), entry);
         }
     }
+    fillPointerRow();
     // The tab control keeps its selection; only the entry is reset.
     optionValues[optionsPage] = 0;
 }
