@@ -25,7 +25,7 @@ configure_file(${CMAKE_SOURCE_DIR}/res/orbiqa.manifest.in ${ORBIQA_GENERATED_DIR
 add_library(orbiqa_win STATIC ${ORBIQA_WIN_SOURCES})
 target_include_directories(orbiqa_win PUBLIC ${CMAKE_SOURCE_DIR})
 target_compile_options(orbiqa_win PRIVATE ${ORBIQA_WARNINGS})
-target_link_libraries(orbiqa_win PUBLIC orbiqa_core user32 gdi32 shell32 shlwapi advapi32 comctl32 wtsapi32)
+target_link_libraries(orbiqa_win PUBLIC orbiqa_core user32 gdi32 shell32 shlwapi advapi32 comctl32 comdlg32 wtsapi32)
 
 # The asset tool is plain C++. Cross-compiling, build it with the machine's own compiler
 # and run it natively, which works for both Windows targets (the 32-bit one cannot run

@@ -23,10 +23,26 @@ static bool claimShortcut(int id, int16_t modifiers, int16_t key)
            RegisterHotKey(overlayWindow, id, UINT(int(modifiers)), UINT(int(key))) != FALSE;
 }
 
+// The pointer's combination, key 0 while it has none.
+static void pointerShortcut(int16_t& modifiers, int16_t& key)
+{
+    key = optionValues[pointerKey] == kNoValue ? 0 : optionValues[pointerKey];
+    modifiers = optionValues[pointerModifiers] == kNoValue ? 0 : optionValues[pointerModifiers];
+}
+
+// Checked here rather than left to the system: whether it refuses a combination the same
+// thread already holds under another identifier is not something to count on.
+static bool sameAsAnother(int16_t modifiers, int16_t key)
+{
+    return (modifiers == optionValues[spotlightModifiers] && key == optionValues[spotlightKey]) ||
+           (modifiers == optionValues[highlightModifiers] && key == optionValues[highlightKey]);
+}
+
 ShortcutClaims registerShortcuts()
 {
     UnregisterHotKey(overlayWindow, kSpotlightHotKeyId);
     UnregisterHotKey(overlayWindow, kHighlightHotKeyId);
+    UnregisterHotKey(overlayWindow, kPointerHotKeyId);
 
     // From the table, which the file filled at start-up and the dialog on OK; the entries
     // written here are saved with the rest.
@@ -35,13 +51,18 @@ ShortcutClaims registerShortcuts()
     optionValues[spotlightComboKey] = listedKey(optionValues[spotlightKey]);
     optionValues[highlightComboKey] = listedKey(optionValues[highlightKey]);
 
-    // Both calls are always made: one refusal does not keep the other shortcut free.
+    // Every call is always made: one refusal does not keep another shortcut free.
     ShortcutClaims claims = {};
     claims.spotlight =
         claimShortcut(kSpotlightHotKeyId, optionValues[spotlightModifiers], optionValues[spotlightKey]);
     claims.highlight =
         claimShortcut(kHighlightHotKeyId, optionValues[highlightModifiers], optionValues[highlightKey]);
+    int16_t modifiers, key;
+    pointerShortcut(modifiers, key);
+    claims.pointer =
+        key == 0 || (!sameAsAnother(modifiers, key) && claimShortcut(kPointerHotKeyId, modifiers, key));
     claims.letterAlone = !shortcutAllowed(optionValues[spotlightModifiers], optionValues[spotlightKey]) ||
-                         !shortcutAllowed(optionValues[highlightModifiers], optionValues[highlightKey]);
+                         !shortcutAllowed(optionValues[highlightModifiers], optionValues[highlightKey]) ||
+                         !shortcutAllowed(modifiers, key);
     return claims;
 }

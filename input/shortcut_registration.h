@@ -3,6 +3,7 @@
 
 constexpr int kSpotlightHotKeyId = 100;
 constexpr int kHighlightHotKeyId = 200;
+constexpr int kPointerHotKeyId = 300;
 
 // Which shortcuts the system gave to this program. One that another program holds still
 // works, since the keys are polled, but its keystroke also reaches that program. A letter
@@ -10,9 +11,10 @@ constexpr int kHighlightHotKeyId = 200;
 struct ShortcutClaims {
     bool spotlight;
     bool highlight;
+    bool pointer; // also true while the pointer has no shortcut, as there is nothing to claim
     bool letterAlone;
 };
 
-// Gives back both shortcuts, then claims them as the settings table has them, except a letter
-// without CTRL or ALT.
+// Gives back all three shortcuts, then claims them as the settings table has them, except a
+// letter without CTRL or ALT, and a pointer's that is absent or the same as another one's.
 ShortcutClaims registerShortcuts();

@@ -15,6 +15,7 @@
 #include "orbiqa_names.h"
 
 #include <commctrl.h>
+#include <commdlg.h>
 
 #include <cstring>
 
@@ -166,7 +167,7 @@ static void applyOptions()
     registrationsChanged = true;
     // The message has no owner, so the window stays usable while it shows.
     ShortcutClaims claims = registerShortcuts();
-    if (!claims.spotlight || !claims.highlight) {
+    if (!claims.spotlight || !claims.highlight || !claims.pointer) {
         showMessage(claims.letterAlone ? kLetterAloneMessage
                                        : "One of the shortcut keys is already taken. Please change it.",
                     kNoticeCaption);
@@ -221,11 +222,38 @@ static void followOptionsScale(int dpi)
     DeleteObject(oldFont);
 }
 
+// The colours the user mixed stay offered for the whole run, as the colour dialog's own
+// custom colours.
+static COLORREF customColours[16];
+
+// The standard colour dialog over the options window, with the colour in force chosen. Its
+// OK puts the choice into the table only; the options window's own OK saves it.
+static void chooseColour(int redKey, uint32_t fallback)
+{
+    // The table keeps 0xRRGGBB, the dialog 0x00BBGGRR.
+    const uint32_t colour = colourOption(redKey, fallback);
+    CHOOSECOLORW dialog = {};
+    dialog.lStructSize = sizeof dialog;
+    dialog.hwndOwner = optionsWindow;
+    dialog.rgbResult = RGB(colour >> 16 & 0xFF, colour >> 8 & 0xFF, colour & 0xFF);
+    dialog.lpCustColors = customColours;
+    dialog.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
+    if (ChooseColorW(&dialog))
+        setColourOption(redKey,
+                        uint32_t(GetRValue(dialog.rgbResult)) << 16 |
+                            uint32_t(GetGValue(dialog.rgbResult)) << 8 | GetBValue(dialog.rgbResult),
+                        fallback);
+}
+
 static void onButton(int controlId)
 {
     // The defaults go into the controls first, so that the preview shows them.
     if (controlId == IDC_RESTORE_DEFAULTS)
         restoreDefaults();
+    else if (controlId == IDC_DIM_COLOUR)
+        chooseColour(dimRed, kDefaultDimColour);
+    else if (controlId == IDC_POINTER_COLOUR)
+        chooseColour(pointerRed, kDefaultPointerColour);
     livePreview();
     if (controlId == IDC_OK_BUTTON)
         applyOptions();
