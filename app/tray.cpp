@@ -38,10 +38,17 @@ static NOTIFYICONDATAA trayRecord()
     return record;
 }
 
+// The pointer's entries are absent until the user chose its shortcut.
 static TrayShortcuts shortcutsAsSet()
 {
-    return {optionValues[spotlightModifiers], optionValues[spotlightKey], optionValues[highlightModifiers],
-            optionValues[highlightKey], isOptionOn(holdMode)};
+    const bool pointerSet = optionValues[pointerKey] != kNoValue;
+    return {optionValues[spotlightModifiers],
+            optionValues[spotlightKey],
+            optionValues[highlightModifiers],
+            optionValues[highlightKey],
+            isOptionOn(holdMode),
+            pointerSet && optionValues[pointerModifiers] != kNoValue ? optionValues[pointerModifiers] : 0,
+            pointerSet ? optionValues[pointerKey] : 0};
 }
 
 // A balloon waiting for the icon: its flags hold NIF_INFO until the shell has taken it.
@@ -57,10 +64,11 @@ void showStartNotice(ShortcutClaims claims)
 {
     pendingNotice = trayRecord();
     if (!startNoticeText(shortcutsAsSet(), settingsFileCreated, !claims.spotlight, !claims.highlight,
-                         pendingNotice.szInfo, sizeof pendingNotice.szInfo))
+                         pendingNotice.szInfo, sizeof pendingNotice.szInfo, !claims.pointer))
         return;
     pendingNotice.uFlags = NIF_INFO;
-    pendingNotice.dwInfoFlags = claims.spotlight && claims.highlight ? NIIF_INFO : NIIF_WARNING;
+    pendingNotice.dwInfoFlags =
+        claims.spotlight && claims.highlight && claims.pointer ? NIIF_INFO : NIIF_WARNING;
     snprintf(pendingNotice.szInfoTitle, sizeof pendingNotice.szInfoTitle, "%s", kBalloonTitle);
     sendPendingNotice();
 }

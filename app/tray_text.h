@@ -17,9 +17,12 @@ struct TrayShortcuts {
     int highlightModifiers;
     int highlightKey;
     bool holdMode; // otherwise a press turns the spotlight on and the next one off
+    int pointerModifiers = 0;
+    int pointerKey = 0; // 0 while the laser pointer has no shortcut: then no text names it
 };
 
-// "Orbiqa: hold ALT+F9 for the spotlight, ALT+F10 to highlight", with "press" in toggle mode.
+// "Orbiqa: hold ALT+F9 for the spotlight, ALT+F10 to highlight", with "press" in toggle mode,
+// and ", CTRL+F11 for the pointer" once the pointer has a shortcut.
 void trayTipText(const TrayShortcuts& shortcuts, char* buffer, size_t size);
 
 // On a first run: where the program went and how to use it. For a shortcut the system
@@ -27,4 +30,4 @@ void trayTipText(const TrayShortcuts& shortcuts, char* buffer, size_t size);
 // balloon of the same icon replaces the one showing. False, and an empty text, when there
 // is nothing to tell. A sentence that does not fit is left out, never cut.
 bool startNoticeText(const TrayShortcuts& shortcuts, bool firstRun, bool spotlightTaken, bool highlightTaken,
-                     char* buffer, size_t size);
+                     char* buffer, size_t size, bool pointerTaken = false);
