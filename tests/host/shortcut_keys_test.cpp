@@ -114,3 +114,16 @@ TEST(TrayText, StartNoticesFitTheBalloonWithTheLongestCombinations)
                  "Another program uses ALT+F9; Orbiqa still reacts to it. S alone does nothing: a letter "
                  "needs CTRL or ALT. Change them in Options: double-click the icon.");
 }
+
+// Once set, the pointer's shortcut is named last: in the tip, which the longest names still
+// fit, and in the notice's lists.
+TEST(TrayText, ThePointerIsNamedOnceSet)
+{
+    char text[kBalloonTextSize];
+    trayTipText({7, 0x7B, 7, 0x7B, false, 7, 0x7B}, text, kTrayTipSize);
+    EXPECT_STREQ(text, "Orbiqa: press CTRL+ALT+SHIFT+F12 for the spotlight, CTRL+ALT+SHIFT+F12 to highlight, "
+                       "CTRL+ALT+SHIFT+F12 for the pointer");
+    startNoticeText({0, 'S', 0, 'K', true, 0, 'P'}, false, false, true, text, sizeof text, true);
+    EXPECT_STREQ(text, "S, K and P alone do nothing: a letter needs CTRL or ALT. Change them in Options: "
+                       "double-click the icon.");
+}

@@ -39,6 +39,7 @@ class OptionsWindow : public testing::Test {
             createOptionsWindow();
             fillKeyCombo(GetDlgItem(miscPage, IDC_SPOTLIGHT_KEY_LIST));
             fillKeyCombo(GetDlgItem(miscPage, IDC_HIGHLIGHT_KEY_LIST));
+            fillOptionalKeyCombo(GetDlgItem(miscPage, IDC_POINTER_KEY_LIST));
         }
         messagesShown = 0;
         setDefaults();
@@ -119,6 +120,21 @@ DWORD WINAPI clickOk(void*)
         Sleep(10);
     boxClickedOk = below && !IsWindow(box);
     return PostMessageA(box, WM_COMMAND, IDOK, 0); // ends a box that the click missed
+}
+
+// Answers the colour dialog of a click, from another thread while the click waits: notes
+// the colour it shows, types typedColour (0xRRGGBB) into its fields Red, Green and Blue
+// (706-708), and presses colourAnswer.
+int typedColour, colourAnswer, shownColour;
+DWORD WINAPI answerColour(void*)
+{
+    HWND box = nullptr;
+    for (int i = 0; i < 1000 && !IsWindowVisible(box = FindWindowA("#32770", "Color")); ++i)
+        Sleep(10);
+    for (int channel = 0; channel < 3; ++channel)
+        shownColour = shownColour << 8 | int(GetDlgItemInt(box, 706 + channel, nullptr, FALSE)),
+        SetDlgItemInt(box, 706 + channel, UINT(typedColour >> (16 - 8 * channel) & 0xFF), FALSE);
+    return PostMessageA(box, WM_COMMAND, WPARAM(colourAnswer), 0);
 }
 
 } // namespace
@@ -306,12 +322,53 @@ TEST_F(OptionsWindow, TheKeyboardWorksTheWindow)
             << step.second << " is not focused and checked";
     press({VK_ESCAPE}); // Cancel: the defaults again
     showOptions();      // opened again, the focus on its first control, where the round starts
-    const int order[] = {IDC_BLUR,       IDC_SHAPE_CIRCLE,     IDC_SIZE_LARGE, IDC_OPACITY_TRACKBAR, IDC_DIM_COLOUR,
-                         IDC_SHOW_OUTLINE, IDC_RESTORE_DEFAULTS, IDC_OK_BUTTON,  IDC_CANCEL_BUTTON};
+    const int order[] = {IDC_BLUR,         IDC_SHAPE_CIRCLE, IDC_SIZE_LARGE,       IDC_OPACITY_TRACKBAR,
+                         IDC_DIM_COLOUR,   IDC_SHOW_OUTLINE, IDC_RESTORE_DEFAULTS, IDC_OK_BUTTON,
+                         IDC_CANCEL_BUTTON};
     const std::vector<WORD> tab = {VK_TAB}, shiftTab = {VK_SHIFT, VK_TAB};
     for (int i = 1; i <= 18; ++i) // round once forwards, then backwards
         EXPECT_EQ(press(i <= 9 ? tab : shiftTab), order[i <= 9 ? i % 9 : 18 - i]) << i;
     press({VK_ESCAPE});
+}
+
+// The colour dialog opens on the colour in force; its choice previews at once (the dim's
+// corner, premultiplied) and reaches the file on OK, as three entries; its Cancel, or the
+// window's, throws it away. The pointer's shortcut is claimed and saved only once a key is
+// chosen, and refused like the others when it is the spotlight's or a letter alone (one that
+// another program holds is refused as the spotlight's is); a refused OK leaves the window
+// open for the next row.
+// Restore Defaults leaves entries 58-65 out.
+TEST_F(OptionsWindow, ColoursAndThePointersShortcutWaitForOk)
+{
+    const std::string kept = "57=121\r\n60=16\r\n61=32\r\n62=48\r\n1007=";
+    // clang-format off
+    struct { int button, colour, answer, shown; uint32_t corner; const char* key; int modifiers, close;
+             std::string message, saved; } cases[] = {
+        {IDC_DIM_COLOUR, 0x102030, IDOK, 0, 0xAF0B1621, "(None)", kModControl, IDC_OK_BUTTON, "", kept},
+        {IDC_DIM_COLOUR, 0x0000FF, IDOK, 0x102030, 0xAF0000AF, "F11", kModControl, IDC_CANCEL_BUTTON, "", kept},
+        {IDC_POINTER_COLOUR, 0x00FF00, IDCANCEL, 0xFF0000, 0xAF0B1621, "F9", kModAlt, IDC_OK_BUTTON,
+         "One of the shortcut keys is already taken", kept},
+        {0, 0, 0, 0, 0xAF0B1621, "P", 0, IDC_OK_BUTTON, "A letter key needs CTRL or ALT", kept},
+        {IDC_POINTER_COLOUR, 0x00FF00, IDOK, 0xFF0000, 0xAF0B1621, "F11", kModControl, IDC_OK_BUTTON, "",
+         "57=121\r\n58=2\r\n59=122\r\n60=16\r\n61=32\r\n62=48\r\n63=0\r\n64=255\r\n65=0\r\n1007="},
+        {IDC_RESTORE_DEFAULTS, 0, 0, 0, 0xAF000000, "", 0, IDC_OK_BUTTON, "", "57=121\r\n1007="},
+    };
+    // clang-format on
+    for (auto& c : cases) {
+        showOptions();
+        SendMessageA(control(IDC_POINTER_KEY_LIST), CB_SELECTSTRING, WPARAM(-1), LPARAM(c.key));
+        for (int box : {IDC_POINTER_CTRL, IDC_POINTER_ALT}) // the modifier bits: ALT 1, CTRL 2
+            SendMessageA(control(box), BM_SETCHECK, c.modifiers >> (IDC_POINTER_ALT - box) & 1, 0);
+        typedColour = c.colour, colourAnswer = c.answer, shownColour = messagesShown = 0;
+        HANDLE answerer = c.answer ? CreateThread(nullptr, 0, answerColour, nullptr, 0, nullptr) : nullptr;
+        click(c.button), WaitForSingleObject(answerer, INFINITE), CloseHandle(answerer);
+        EXPECT_TRUE(shownColour == c.shown && overlayPixels[0] == c.corner) << c.key;
+        click(c.close);
+        EXPECT_TRUE(messagesShown == !c.message.empty() && lastMessage.find(c.message) == 0 &&
+                    readFile(fileOptions).find(c.saved) != std::string::npos &&
+                    taken(kModControl, 0x7A) == (c.saved.find("58=2") != std::string::npos))
+            << c.key;
+    }
 }
 
 // The lists on the Misc page have the sort style, yet fill in the table's order ("F2"
