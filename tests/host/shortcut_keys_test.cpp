@@ -113,13 +113,7 @@ TEST(TrayText, StartNoticesFitTheBalloonWithTheLongestCombinations)
     EXPECT_STREQ(text,
                  "Another program uses ALT+F9; Orbiqa still reacts to it. S alone does nothing: a letter "
                  "needs CTRL or ALT. Change them in Options: double-click the icon.");
-}
-
-// Once set, the pointer's shortcut is named last: in the tip, which the longest names still
-// fit, and in the notice's lists.
-TEST(TrayText, ThePointerIsNamedOnceSet)
-{
-    char text[kBalloonTextSize];
+    // Once set, the pointer's shortcut is named last: in the tip, which it still fits, and in the lists.
     trayTipText({7, 0x7B, 7, 0x7B, false, 7, 0x7B}, text, kTrayTipSize);
     EXPECT_STREQ(text, "Orbiqa: press CTRL+ALT+SHIFT+F12 for the spotlight, CTRL+ALT+SHIFT+F12 to highlight, "
                        "CTRL+ALT+SHIFT+F12 for the pointer");
