@@ -48,7 +48,6 @@
 #define IDC_HIGHLIGHT_ALT 1068
 #define IDC_HIGHLIGHT_KEY_LIST 1069
 // The laser pointer's row feeds entries 58 and 59, not entries of its own identifiers.
-#define IDC_POINTER_LABEL 1071
 #define IDC_POINTER_CTRL 1072
 #define IDC_POINTER_ALT 1073
 #define IDC_POINTER_KEY_LIST 1074

@@ -105,7 +105,7 @@ click_options 70 101  # "Enable Blur"
 click_options 314 221 # "Extra Large"
 e2e_wait_until 20 "Extra Large checked" radio_checked 314 221
 click_options 91 39   # the "Misc" tab
-click_options 62 372  # "Toggle Mode ..."
+click_options 62 309  # "Toggle Mode ..."
 click_options 368 536 # OK
 saved() { [ "$(grep -cE $'^(1022=1|1125=1|1013=0|1018=0|1020=1)\r$' "$settings")" = 5 ]; }
 e2e_wait_until 30 "Enable Blur, Extra Large and Toggle Mode in the settings file" saved
@@ -114,8 +114,8 @@ cp "$settings" "$E2E_WORK/saved"
 e2e_pass "the options open from the tray over the dimmed screen with the preview; OK saves a change"
 
 open_options          # again on the Misc page
-click_options 62 348  # "Hold Mode ..."
-e2e_wait_until 20 "Hold Mode checked" radio_checked 62 348
+click_options 62 285  # "Hold Mode ..."
+e2e_wait_until 20 "Hold Mode checked" radio_checked 62 285
 e2e_picture options-misc "${WIDTH}x$HEIGHT+$X+$Y"
 click_options 434 536 # Cancel
 e2e_wait_until 30 "the options window and the overlay to close" options_closed
