@@ -189,25 +189,44 @@ bool evenRows(SurfacePixels surface)
     return reinterpret_cast<uintptr_t>(surface.pixels) % 16 == 0 && rowStride(surface) % 4 == 0;
 }
 
-void fadeBand(SurfacePixels surface, int bottom, int top, int left, int right, uint32_t step)
+// Calls fade(begin, end) for the row's span less the hole's columns where the row meets the hole.
+template <class Fade> void aroundHole(int row, int left, int right, LaserRect hole, Fade fade)
+{
+    if (row < hole.y || row >= hole.y + hole.height || hole.x >= right || hole.x + hole.width <= left) {
+        fade(left, right);
+        return;
+    }
+    if (left < hole.x)
+        fade(left, hole.x);
+    if (hole.x + hole.width < right)
+        fade(hole.x + hole.width, right);
+}
+
+void fadeBand(SurfacePixels surface, int bottom, int top, int left, int right, uint32_t step, LaserRect hole)
 {
 #if defined(__SSE2__)
     const int start = left & ~3, stop = (right + 3) & ~3;
     if (evenRows(surface) && stop <= surface.width) {
         const __m128i steps = _mm_set1_epi32(int(step));
         auto fade = [steps](__m128i pixels, const __m128i*) { return _mm_subs_epu8(pixels, steps); };
-        for (int row = bottom; row < top; ++row)
-            eachVector(rowOf(surface, row), start, stop, rowOf(surface, row) + start, fade);
+        for (int row = bottom; row < top; ++row) {
+            uint32_t* line = rowOf(surface, row);
+            aroundHole(row, start, stop, hole,
+                       [&](int begin, int end) { eachVector(line, begin, end, line + begin, fade); });
+        }
         return;
     }
 #endif
     for (int row = bottom; row < top; ++row)
-        fadePixels(rowOf(surface, row), surface.width, left, right, step);
+        aroundHole(row, left, right, hole, [&](int begin, int end) {
+            fadePixels(rowOf(surface, row), surface.width, begin, end, step);
+        });
 }
 
 // Row bands between the drawn rectangles' edges, each faded once from its leftmost to its
-// rightmost drawn column, so that overlapping rectangles never fade a pixel twice.
-LaserRect fadeDrawn(SurfacePixels surface, const LaserTrail& trail, uint32_t step)
+// rightmost drawn column, so that overlapping rectangles never fade a pixel twice. The hole is
+// left to the dot's stamp, which fades it on the way.
+LaserRect fadeDrawn(SurfacePixels surface, const LaserTrail& trail, uint32_t step, LaserRect hole)
 {
     int edges[2 * kMostDrawn + 2];
     LaserRect rects[kMostDrawn + 1];
@@ -234,7 +253,7 @@ LaserRect fadeDrawn(SurfacePixels surface, const LaserTrail& trail, uint32_t ste
             }
         if (left >= right)
             continue;
-        fadeBand(surface, bottom, top, left, right, step);
+        fadeBand(surface, bottom, top, left, right, step, hole);
         faded = unite(faded, {left, bottom, right - left, top - bottom});
     }
     return faded;
@@ -275,25 +294,45 @@ void remember(LaserTrail& trail, LaserRect r)
     trail.drawn.erase(trail.drawn.begin() + ptrdiff_t(best) + 1);
 }
 
-// The sprite centred on column x, row y; gives back the part of the surface it covers.
-LaserRect stampAt(SurfacePixels surface, LaserTrail& trail, int64_t x, int64_t y)
+// The whole 16-byte blocks that the sprite centred on column x, row y covers, when its
+// margin keeps them inside each row and every row's blocks begin at the same columns; else
+// empty.
+LaserRect spriteBlocks(SurfacePixels surface, const LaserTrail& trail, int64_t x, int64_t y)
+{
+    const int size = trail.spriteSize;
+    const int64_t left = x - size / 2, bottom = y - size / 2;
+    LaserRect covered = clipped(surface, left, bottom, size, size);
+    if (covered.x != left || covered.width != size || !evenRows(surface))
+        return {};
+    const int start = covered.x & ~3, stop = (covered.x + size + 3) & ~3;
+    return stop <= surface.width ? LaserRect{start, covered.y, stop - start, covered.height} : LaserRect{};
+}
+
+// The sprite centred on column x, row y; gives back the part of the surface it covers. A
+// step other than 0 fades the pixels under its blocks first.
+LaserRect stampAt(SurfacePixels surface, LaserTrail& trail, int64_t x, int64_t y, uint32_t step = 0)
 {
     const int size = trail.spriteSize;
     const int64_t left = x - size / 2, bottom = y - size / 2;
     LaserRect covered = clipped(surface, left, bottom, size, size);
 #if defined(__SSE2__)
-    // The whole width, clear corners too, when the sprite's margin keeps it inside the row.
-    const bool whole = covered.x == left && covered.width == size;
-    const int start = covered.x & ~3, stop = whole ? (covered.x + size + 3) & ~3 : INT_MAX;
-    if (evenRows(surface) && stop <= surface.width) {
+    const LaserRect blocks = spriteBlocks(surface, trail, x, y);
+    if (!isEmpty(blocks)) {
+        const __m128i steps = _mm_set1_epi32(int(step));
         auto combine = [](__m128i pixels, const __m128i* sprite) {
             return _mm_max_epu8(pixels, _mm_loadu_si128(sprite));
         };
-        for (int row = covered.y; row < covered.y + covered.height; ++row)
-            eachVector(rowOf(surface, row), start, stop,
-                       trail.sprite.data() + size_t(row - bottom) * size_t(trail.spritePitch) +
-                           kSpriteMargin + (start - left),
-                       combine);
+        auto fadeAndCombine = [steps](__m128i pixels, const __m128i* sprite) {
+            return _mm_max_epu8(_mm_subs_epu8(pixels, steps), _mm_loadu_si128(sprite));
+        };
+        for (int row = covered.y; row < covered.y + covered.height; ++row) {
+            const uint32_t* from = trail.sprite.data() + size_t(row - bottom) * size_t(trail.spritePitch) +
+                                   kSpriteMargin + (blocks.x - left);
+            if (step)
+                eachVector(rowOf(surface, row), blocks.x, blocks.x + blocks.width, from, fadeAndCombine);
+            else
+                eachVector(rowOf(surface, row), blocks.x, blocks.x + blocks.width, from, combine);
+        }
         remember(trail, covered);
         return covered;
     }
@@ -370,7 +409,17 @@ LaserRect laserTick(SurfacePixels surface, LaserTrail& trail, bool dotShown, int
         clearLaser(trail);
         return {};
     }
+    if (dotShown && trail.sprite.empty())
+        setLaserLook(trail, trail.dpi, trail.colour);
+    // The stamps from the last dot to this one, the last dot being there already.
+    const int64_t dx = int64_t(x) - trail.lastX, dy = int64_t(y) - trail.lastY;
+    int64_t stamps = 1;
+    if (dotShown && trail.dotPlaced)
+        stamps = std::max<int64_t>(
+            1, std::min<int64_t>(int64_t(std::ceil(std::hypot(double(dx), double(dy)) / trail.spacing)),
+                                 kMostStampsPerMove));
     LaserRect changed = {};
+    uint32_t fade = 0;
     if (trail.drawn.empty()) {
         trail.elapsed = 0;
         trail.fadedSince = 0;
@@ -381,8 +430,14 @@ LaserRect laserTick(SurfacePixels surface, LaserTrail& trail, bool dotShown, int
         const uint64_t total = trail.elapsed * 255 / kLaserFadeMs;
         const uint64_t step = total - trail.fadedSince;
         trail.fadedSince = total;
-        if (step > 0)
-            changed = fadeDrawn(surface, trail, fadeStep(step, trail.fadeColour));
+        fade = step > 0 ? fadeStep(step, trail.fadeColour) : 0;
+    }
+    // A dot alone, the steady or slow pointer's case, fades what lies under it as it is stamped:
+    // one pass over those pixels instead of two.
+    const LaserRect hole = dotShown && stamps == 1 && fade ? spriteBlocks(surface, trail, x, y) : LaserRect{};
+    if (fade) {
+        changed = fadeDrawn(surface, trail, fade, hole);
+        const uint64_t total = trail.fadedSince;
         trail.drawn.erase(std::remove_if(trail.drawn.begin(), trail.drawn.end(),
                                          [total](const LaserTrail::Drawn& d) { return total - d.at >= 255; }),
                           trail.drawn.end());
@@ -391,21 +446,11 @@ LaserRect laserTick(SurfacePixels surface, LaserTrail& trail, bool dotShown, int
         trail.dotPlaced = false;
         return changed;
     }
-    if (trail.sprite.empty())
-        setLaserLook(trail, trail.dpi, trail.colour);
     trail.fadeColour = brighterChannels(trail.fadeColour, trail.colour);
-    if (trail.dotPlaced) {
-        // The stamps between the last dot and this one; the last dot is there already.
-        const int64_t dx = int64_t(x) - trail.lastX, dy = int64_t(y) - trail.lastY;
-        const double length = std::hypot(double(dx), double(dy));
-        const int64_t stamps =
-            std::min<int64_t>(int64_t(std::ceil(length / trail.spacing)), kMostStampsPerMove);
-        for (int64_t k = 1; k < stamps; ++k)
-            changed =
-                unite(changed, stampAt(surface, trail, trail.lastX + std::llround(double(dx) * k / stamps),
-                                       trail.lastY + std::llround(double(dy) * k / stamps)));
-    }
-    changed = unite(changed, stampAt(surface, trail, x, y));
+    for (int64_t k = 1; k < stamps; ++k)
+        changed = unite(changed, stampAt(surface, trail, trail.lastX + std::llround(double(dx) * k / stamps),
+                                         trail.lastY + std::llround(double(dy) * k / stamps)));
+    changed = unite(changed, stampAt(surface, trail, x, y, isEmpty(hole) ? 0 : fade));
     trail.dotPlaced = true;
     trail.lastX = x;
     trail.lastY = y;

@@ -26,17 +26,18 @@ TEST(Laser, DotSizeAndProfile)
         EXPECT_EQ(pixels[12 * 40 + 15 + at[0]], at[1]) << at[0];
 }
 
-// A dot at x 20, a move to x 60 10 ms later, then the key is let go. The pixel at x 40 was
-// stamped on the way; its colour bytes must reach 0 no later than its alpha. Right across the
-// tick count's wrap.
+// A dot at x 20, a move to x 60 10 ms later, held there 5 ms, then the key is let go. The
+// pixel at x 49 was stamped on the way and lies under the held dot's glow; its colour bytes must
+// reach 0 no later than its alpha. Right across the tick count's wrap.
 TEST(Laser, TrailFadesWithinTheFadeTime)
 {
     const uint32_t t = 0xFFFFFFC0;
     // clang-format off
     struct { uint32_t now; bool shown; int x; LaserRect changed; uint32_t pixel; bool faded; } ticks[] = {
         {t, true, 20, {9, 9, 23, 23}, 0, false}, {t + 10, true, 60, {9, 9, 63, 23}, 0xFF3060C0, false},
-        {t + 210, false, 0, {9, 9, 63, 23}, 0x80183060, false}, {t + 409, false, 0, {9, 9, 63, 23}, 0x01000000, false},
-        {t + 410, false, 0, {9, 9, 63, 23}, 0, true}, {t + 420, false, 0, {0, 0, 0, 0}, 0, true}};
+        {t + 15, true, 60, {9, 9, 63, 23}, 0xFC2F5EBD, false}, {t + 210, false, 0, {9, 9, 63, 23}, 0x80172F5F, false},
+        {t + 409, false, 0, {9, 9, 63, 23}, 0x01000000, false}, {t + 410, false, 0, {9, 9, 63, 23}, 0, false},
+        {t + 420, false, 0, {9, 9, 63, 23}, 0, true}, {t + 430, false, 0, {0, 0, 0, 0}, 0, true}};
     // clang-format on
     // An odd width puts the rows' 16-byte blocks at different columns.
     for (int width : {101, 100}) {
@@ -45,7 +46,7 @@ TEST(Laser, TrailFadesWithinTheFadeTime)
         setLaserLook(trail, 96, 0x3060C0);
         for (auto tick : ticks) {
             LaserRect r = laserTick({pixels.data(), width, 40}, trail, tick.shown, tick.x, 20, tick.now);
-            const uint32_t pixel = pixels[size_t(20 * width + 40)];
+            const uint32_t pixel = pixels[size_t(20 * width + 49)];
             EXPECT_TRUE(r.x == tick.changed.x && r.y == tick.changed.y && r.width == tick.changed.width &&
                         r.height == tick.changed.height && pixel == tick.pixel &&
                         laserFaded(trail) == tick.faded)
