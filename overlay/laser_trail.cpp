@@ -91,6 +91,7 @@ void eachBlock(uint32_t* row, int width, int from, int to, Blocks blocks, One on
         blocks(start, stop);
     i = std::max(i, stop);
 #else
+    (void)row;
     (void)width;
     (void)blocks;
 #endif
@@ -127,7 +128,7 @@ void combinePixels(uint32_t* row, int width, int begin, int end, const uint32_t*
     auto from = [sprite, left](int i) { return sprite + (i - left); };
     eachBlock(
         row, width, begin, end,
-        [row, from](int start, int stop) {
+        [&]([[maybe_unused]] int start, [[maybe_unused]] int stop) {
 #if defined(__SSE2__)
             eachVector(row, start, stop, from(start), [](__m128i pixels, const __m128i* source) {
                 return _mm_max_epu8(pixels, _mm_loadu_si128(source));
@@ -147,7 +148,7 @@ void fadePixels(uint32_t* row, int width, int begin, int end, uint32_t step)
 {
     eachBlock(
         row, width, begin, end,
-        [row, step](int start, int stop) {
+        [&]([[maybe_unused]] int start, [[maybe_unused]] int stop) {
 #if defined(__SSE2__)
             const __m128i steps = _mm_set1_epi32(int(step));
             eachVector(row, start, stop, row + start,
@@ -186,7 +187,12 @@ uint32_t brighterChannels(uint32_t a, uint32_t b)
 // Every row's 16-byte blocks begin at the same columns: the columns are worked out once.
 bool evenRows(SurfacePixels surface)
 {
+#if defined(__SSE2__)
     return reinterpret_cast<uintptr_t>(surface.pixels) % 16 == 0 && rowStride(surface) % 4 == 0;
+#else
+    (void)surface;
+    return false; // nothing is done in blocks
+#endif
 }
 
 // Calls fade(begin, end) for the row's span less the hole's columns where the row meets the hole.
@@ -336,6 +342,8 @@ LaserRect stampAt(SurfacePixels surface, LaserTrail& trail, int64_t x, int64_t y
         remember(trail, covered);
         return covered;
     }
+#else
+    (void)step;
 #endif
     for (int row = covered.y; row < covered.y + covered.height; ++row) {
         const size_t i = size_t(row - bottom);
