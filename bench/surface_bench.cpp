@@ -1,7 +1,9 @@
 // How long the surface work takes at common screen sizes. The fill runs on coarse events
 // only and is set against a memset of the same memory; a cursor move (restore the
 // previous stamp, stamp the real spotlight mask, prepared once, at the new place) runs on every tick the
-// cursor moves and is set against a row-by-row copy of one rectangle of the same size.
+// cursor moves and is set against a row-by-row copy of one rectangle of the same size. So is a
+// laser pointer's tick, against a copy of the rectangle it gives back to be presented.
+#include "overlay/laser_trail.h"
 #include "overlay/surface.h"
 
 #include "tools/asset_images.h"
@@ -85,11 +87,77 @@ void rectangleCopy(benchmark::State& state, int kind, int screenWidth, int scree
     state.SetLabel(std::to_string(mask.width) + "x" + std::to_string(mask.height));
 }
 
+// The pointer moving steadily, step px per 10 ms tick, to and fro along a line 1600 px long,
+// with its trail at full length: one tick per iteration.
+struct PointerRun {
+    Screen screen{1920, 1080};
+    LaserTrail trail;
+    int step, dy, x = 160, y = 200, direction = 1;
+    uint32_t now = 0;
+    PointerRun(int dpi, int stepPixels, int rise) : step(stepPixels), dy(rise)
+    {
+        setLaserLook(trail, dpi, 0xFF0000);
+        for (int i = 0; i < 50; ++i)
+            tick();
+    }
+    LaserRect tick()
+    {
+        if ((direction > 0 && x >= 1760) || (direction < 0 && x <= 160))
+            direction = -direction;
+        x += direction * step;
+        y += direction * dy;
+        now += 10;
+        return laserTick(screen.view, trail, true, x, y, now);
+    }
+};
+
+std::string sizeLabel(LaserRect r)
+{
+    return std::to_string(r.width) + "x" + std::to_string(r.height);
+}
+
+void pointerMove(benchmark::State& state, int dpi, int step, int rise)
+{
+    PointerRun run(dpi, step, rise);
+    LaserRect changed = {};
+    for (auto _ : state) {
+        changed = run.tick();
+        benchmark::DoNotOptimize(run.screen.pixels.data());
+    }
+    state.SetLabel(sizeLabel(changed));
+}
+
+// The rectangle a steady tick gives back, copied row by row.
+void pointerRectangleCopy(benchmark::State& state, int dpi, int step, int rise)
+{
+    PointerRun run(dpi, step, rise);
+    const LaserRect changed = run.tick();
+    Screen screen(1920, 1080);
+    std::vector<uint32_t> source(size_t(changed.width) * size_t(changed.height), 0x80800000);
+    for (auto _ : state) {
+        for (int row = 0; row < changed.height; ++row)
+            memcpy(&screen.pixels[size_t(changed.y + row) * 1920 + size_t(changed.x)],
+                   &source[size_t(row) * size_t(changed.width)], size_t(changed.width) * 4);
+        benchmark::DoNotOptimize(screen.pixels.data());
+    }
+    state.SetLabel(sizeLabel(changed));
+}
+
 void fillOverlayBench(benchmark::State& state)
 {
     Screen screen(int(state.range(0)), int(state.range(1)));
     for (auto _ : state) {
         fillSurface(screen.view, dimPixel(175));
+        benchmark::DoNotOptimize(screen.pixels.data());
+    }
+    state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(screen.pixels.size() * 4));
+}
+
+void fillColouredOverlayBench(benchmark::State& state)
+{
+    Screen screen(int(state.range(0)), int(state.range(1)));
+    for (auto _ : state) {
+        fillSurface(screen.view, dimPixel(175, 0x3060C0));
         benchmark::DoNotOptimize(screen.pixels.data());
     }
     state.SetBytesProcessed(int64_t(state.iterations()) * int64_t(screen.pixels.size() * 4));
@@ -117,6 +185,17 @@ void registerAll()
             benchmark::RegisterBenchmark(("rectangleCopy" + suffix).c_str(), rectangleCopy, kind, screen[0],
                                          screen[1]);
         }
+    // px per tick, and px up per tick: slow, steady, fast, and a steady slant.
+    const int moves[4][2] = {{1, 0}, {4, 0}, {20, 0}, {4, 2}};
+    for (int dpi : {96, 192})
+        for (auto& move : moves) {
+            std::string suffix = "/" + std::to_string(dpi) + "dpi/" + std::to_string(move[0]) + "px" +
+                                 (move[1] ? "/slant" : "");
+            benchmark::RegisterBenchmark(("pointerMove" + suffix).c_str(), pointerMove, dpi, move[0],
+                                         move[1]);
+            benchmark::RegisterBenchmark(("pointerRectangleCopy" + suffix).c_str(), pointerRectangleCopy, dpi,
+                                         move[0], move[1]);
+        }
 }
 
 const int registered = (registerAll(), 0);
@@ -124,4 +203,5 @@ const int registered = (registerAll(), 0);
 } // namespace
 
 BENCHMARK(fillOverlayBench)->Args({1920, 1080})->Args({3840, 2160});
+BENCHMARK(fillColouredOverlayBench)->Args({1920, 1080})->Args({3840, 2160});
 BENCHMARK(memsetSurfaceBench)->Args({1920, 1080})->Args({3840, 2160});

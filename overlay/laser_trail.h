@@ -23,17 +23,25 @@ struct LaserRect {
 struct LaserTrail {
     int dpi = 0;
     uint32_t colour = 0;
-    int spriteSize = 0;
+    int spriteSize = 0;           // odd: the centre pixel is the cursor's
+    int spritePitch = 0;          // pixels from one sprite row to the next
     std::vector<uint32_t> sprite; // the dot and its glow at full strength, premultiplied
+    std::vector<int> spriteRuns;  // per sprite row, the [begin, end) columns that are not clear
+    int spacing = 1;              // pixels between the trail's stamps
     struct Drawn {
-        LaserRect rect;
-        uint32_t at;
+        LaserRect rect; // clipped to the surface
+        uint64_t since; // the fade's total when its first and its last stamp went down
+        uint64_t at;
     };
     std::vector<Drawn> drawn; // what may still show: stamped less than kLaserFadeMs ago
     bool dotPlaced = false;   // the last tick drew the dot; the trail runs on from it
     int lastX = 0, lastY = 0;
     uint32_t lastTick = 0;
-    uint32_t fadedSince = 0; // the fade's running total, so that rounding never keeps a pixel
+    // The fade runs on its own clock, summed from tick to tick so that the tick count's wrap
+    // does not matter: fadedSince is the alpha taken off by then, floor(255 * elapsed / 400).
+    uint64_t elapsed = 0;
+    uint64_t fadedSince = 0;
+    uint32_t fadeColour = 0; // each channel's largest value among the pixels still fading
 };
 
 // Makes the dot for a DPI and a colour (0xRRGGBB) when either differs from the last call.

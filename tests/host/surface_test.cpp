@@ -119,3 +119,24 @@ TEST(Draw, MoveLeavesTheOldPlaceDimUnderTheNewStamp)
         EXPECT_EQ(wrong, 0) << move[2] << "," << move[3];
     }
 }
+
+// A coloured dim: the fill (where the last stamp was) and a 1 x 1 hole of each mask value;
+// black and white keep their bytes.
+TEST(Draw, ColouredDimAndItsHole)
+{
+    // clang-format off
+    struct { uint8_t mask; uint32_t colour, fill, hole; } cases[] = {
+        {100, 0x3060C0, 0xAF214284, 0x9B1D3A75}, {255, 0x3060C0, 0xAF214284, 0}, {80, 0x3060C0, 0xAF214284, 0xAF214284},
+        {100, 0, 175u << 24, 155u << 24}, {255, 0, 175u << 24, 0}, {100, 0xFFFFFF, 0xAFAFAFAF, 0x9B9B9B9B}};
+    // clang-format on
+    for (auto c : cases) {
+        TestSurface surface(3, 1, 0x12345678);
+        StampPos last = {};
+        const PreparedStamp stamp = prepareStamp(TestMask(1, 1, c.mask).image(), 175, c.colour);
+        for (int x : {0, 2})
+            drawStamp(surface.view, stamp, last, x, 0, 0, 0, 0, 175, c.colour);
+        EXPECT_TRUE(surface.pixels[0] == c.fill && surface.pixels[1] == 0x12345678 &&
+                    surface.pixels[2] == c.hole)
+            << std::hex << c.colour << " " << surface.pixels[0] << " " << surface.pixels[2];
+    }
+}
