@@ -49,9 +49,9 @@ e2e_wait_until 20 "the red dot at (400,600) and nothing else changed" only_dot_a
 for x in $(seq 420 20 900); do xdotool mousemove "$x" $((600 - (x - 400) * 40 / 500)); done
 e2e_wait_until 20 "the dot at (900,560) with its trail behind" trail_behind
 e2e_picture laser-pointer 700x200+300+480
-stopped=$SECONDS
+stopped=${EPOCHREALTIME/./}
 e2e_wait_until 20 "the trail to fade once the cursor stopped" only_dot_at 900 560
-e2e_pass "the dot follows the cursor in red, leaves a trail that fades (gone in about $((SECONDS - stopped)) s), and changes nothing else"
+e2e_pass "the dot follows the cursor in red, leaves a trail that fades (gone $(((${EPOCHREALTIME/./} - stopped) / 1000)) ms after the cursor stopped), and changes nothing else"
 
 xdotool keydown alt+F9 click 1
 e2e_wait_until 10 "the click at the dot to reach the slide" grep -q "^click 900 560" "$E2E_EVENTS"
