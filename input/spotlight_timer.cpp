@@ -112,15 +112,21 @@ static int usableKey(int modifiersEntry, int keyEntry)
     return shortcutAllowed(optionValues[modifiersEntry], optionValues[keyEntry]) ? optionValues[keyEntry] : 0;
 }
 
-// No pointer until the user chose its shortcut: both entries are absent until then.
-static int pointerShortcutKey()
-{
-    return optionValues[pointerKey] == kNoValue ? 0 : usableKey(pointerModifiers, pointerKey);
-}
-
 static int pointerShortcutModifiers()
 {
     return optionValues[pointerModifiers] == kNoValue ? 0 : optionValues[pointerModifiers];
+}
+
+// No pointer until the user chose its shortcut: both entries are absent until then. One that
+// a hand-edited file gave the spotlight's or the highlight's combination leaves it theirs.
+static int pointerShortcutKey()
+{
+    const int modifiers = pointerShortcutModifiers(), key = optionValues[pointerKey];
+    if (key == kNoValue ||
+        (modifiers == optionValues[spotlightModifiers] && key == optionValues[spotlightKey]) ||
+        (modifiers == optionValues[highlightModifiers] && key == optionValues[highlightKey]))
+        return 0;
+    return shortcutAllowed(modifiers, key) ? key : 0;
 }
 
 static TickInputs readTickInputs(HWND foreground)
