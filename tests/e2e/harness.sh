@@ -17,6 +17,8 @@ E2E_WORK=$(mktemp -d)
 E2E_PIDS=""
 
 e2e_cleanup() {
+  # A walk that failed while holding a shortcut must not leave it held for the next one.
+  xdotool keyup ctrl alt shift F9 F10 F11 2>/dev/null || true
   [ -z "${E2E_PIDS// /}" ] || { kill $E2E_PIDS; wait $E2E_PIDS; } 2>/dev/null || true
   # Wine's own processes (the tray among them) go before a display of the walk's own.
   [ -z "$ORBIQA_DISPLAY_PIDS" ] || wineserver -k 2>/dev/null || true
