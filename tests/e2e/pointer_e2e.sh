@@ -43,9 +43,9 @@ only_dot_at() { # X Y
     [ $((y + h / 2 - $2)) -le 1 ] && [ $(($2 - y - h / 2)) -le 1 ]
 }
 # The trail fades within 0.4 s of a move, sooner than a busy machine may take the next screenshot: each look moves the
-# dot along the last 200 px again first.
+# dot along the last 200 px again first, in two steps as a hand would.
 trail_behind() {
-  xdotool mousemove 700 576 mousemove 900 560
+  xdotool mousemove 700 576 mousemove 800 568 mousemove 900 560
   e2e_screen_shows 900,560:$RED && changed_area | grep -qE '^[0-9]{3}x'
 }
 
