@@ -38,17 +38,16 @@ static NOTIFYICONDATAA trayRecord()
     return record;
 }
 
-// The pointer's entries are absent until the user chose its shortcut.
 static TrayShortcuts shortcutsAsSet()
 {
-    const bool pointerSet = optionValues[pointerKey] != kNoValue;
+    const PointerShortcut pointer = pointerShortcut();
     return {optionValues[spotlightModifiers],
             optionValues[spotlightKey],
             optionValues[highlightModifiers],
             optionValues[highlightKey],
             isOptionOn(holdMode),
-            pointerSet && optionValues[pointerModifiers] != kNoValue ? optionValues[pointerModifiers] : 0,
-            pointerSet ? optionValues[pointerKey] : 0};
+            pointer.modifiers,
+            pointer.key};
 }
 
 // A balloon waiting for the icon: its flags hold NIF_INFO until the shell has taken it.

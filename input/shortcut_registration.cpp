@@ -23,21 +23,6 @@ static bool claimShortcut(int id, int16_t modifiers, int16_t key)
            RegisterHotKey(overlayWindow, id, UINT(int(modifiers)), UINT(int(key))) != FALSE;
 }
 
-// The pointer's combination, key 0 while it has none.
-static void pointerShortcut(int16_t& modifiers, int16_t& key)
-{
-    key = optionValues[pointerKey] == kNoValue ? 0 : optionValues[pointerKey];
-    modifiers = optionValues[pointerModifiers] == kNoValue ? 0 : optionValues[pointerModifiers];
-}
-
-// Checked here rather than left to the system: whether it refuses a combination the same
-// thread already holds under another identifier is not something to count on.
-static bool sameAsAnother(int16_t modifiers, int16_t key)
-{
-    return (modifiers == optionValues[spotlightModifiers] && key == optionValues[spotlightKey]) ||
-           (modifiers == optionValues[highlightModifiers] && key == optionValues[highlightKey]);
-}
-
 ShortcutClaims registerShortcuts()
 {
     UnregisterHotKey(overlayWindow, kSpotlightHotKeyId);
@@ -57,12 +42,13 @@ ShortcutClaims registerShortcuts()
         claimShortcut(kSpotlightHotKeyId, optionValues[spotlightModifiers], optionValues[spotlightKey]);
     claims.highlight =
         claimShortcut(kHighlightHotKeyId, optionValues[highlightModifiers], optionValues[highlightKey]);
-    int16_t modifiers, key;
-    pointerShortcut(modifiers, key);
-    claims.pointer =
-        key == 0 || (!sameAsAnother(modifiers, key) && claimShortcut(kPointerHotKeyId, modifiers, key));
+    // Another shortcut's combination is refused here rather than left to the system: whether it
+    // refuses one that the same thread holds under another identifier is not to be counted on.
+    const PointerShortcut pointer = pointerShortcut();
+    claims.pointer = pointer.key == 0 || (!pointer.sharesAnother &&
+                                          claimShortcut(kPointerHotKeyId, pointer.modifiers, pointer.key));
     claims.letterAlone = !shortcutAllowed(optionValues[spotlightModifiers], optionValues[spotlightKey]) ||
                          !shortcutAllowed(optionValues[highlightModifiers], optionValues[highlightKey]) ||
-                         !shortcutAllowed(modifiers, key);
+                         !shortcutAllowed(pointer.modifiers, pointer.key);
     return claims;
 }

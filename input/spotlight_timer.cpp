@@ -114,19 +114,14 @@ static int usableKey(int modifiersEntry, int keyEntry)
 
 static int pointerShortcutModifiers()
 {
-    return optionValues[pointerModifiers] == kNoValue ? 0 : optionValues[pointerModifiers];
+    return pointerShortcut().modifiers;
 }
 
-// No pointer until the user chose its shortcut: both entries are absent until then. One that
-// a hand-edited file gave the spotlight's or the highlight's combination leaves it theirs.
+// No pointer until the user chose its shortcut, nor one that is another shortcut's.
 static int pointerShortcutKey()
 {
-    const int modifiers = pointerShortcutModifiers(), key = optionValues[pointerKey];
-    if (key == kNoValue ||
-        (modifiers == optionValues[spotlightModifiers] && key == optionValues[spotlightKey]) ||
-        (modifiers == optionValues[highlightModifiers] && key == optionValues[highlightKey]))
-        return 0;
-    return shortcutAllowed(modifiers, key) ? key : 0;
+    const PointerShortcut pointer = pointerShortcut();
+    return !pointer.sharesAnother && shortcutAllowed(pointer.modifiers, pointer.key) ? pointer.key : 0;
 }
 
 static TickInputs readTickInputs(HWND foreground)

@@ -41,3 +41,15 @@ void setColourOption(int redKey, uint32_t colour, uint32_t fallback)
         optionValues[redKey + channel] =
             colour == fallback ? kNoValue : int16_t(colour >> (16 - 8 * channel) & 0xFF);
 }
+
+PointerShortcut pointerShortcut()
+{
+    PointerShortcut shortcut = {};
+    shortcut.key = optionValues[pointerKey] == kNoValue ? 0 : optionValues[pointerKey];
+    shortcut.modifiers = optionValues[pointerModifiers] == kNoValue ? 0 : optionValues[pointerModifiers];
+    shortcut.sharesAnother = (shortcut.modifiers == optionValues[spotlightModifiers] &&
+                              shortcut.key == optionValues[spotlightKey]) ||
+                             (shortcut.modifiers == optionValues[highlightModifiers] &&
+                              shortcut.key == optionValues[highlightKey]);
+    return shortcut;
+}

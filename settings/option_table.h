@@ -80,6 +80,15 @@ inline uint32_t pointerColour()
     return colourOption(pointerRed, kDefaultPointerColour);
 }
 
+// The laser pointer's shortcut as the table holds it: key 0 while none is set, modifiers 0
+// while absent. One equal to the spotlight's or the highlight's combination (a hand-edited
+// file may make it so) stays theirs: sharesAnother says so.
+struct PointerShortcut {
+    int16_t modifiers, key;
+    bool sharesAnother;
+};
+PointerShortcut pointerShortcut();
+
 // Puts every entry to its default (9999 where there is none). The options window's
 // setDefaults wraps this and moves the opacity trackbar to match.
 void setDefaultValues();
