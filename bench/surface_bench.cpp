@@ -3,6 +3,7 @@
 // previous stamp, stamp the real spotlight mask, prepared once, at the new place) runs on every tick the
 // cursor moves and is set against a row-by-row copy of one rectangle of the same size. So is a
 // laser pointer's tick, against a copy of the rectangle it gives back to be presented.
+#include "overlay/laser_rows.h"
 #include "overlay/laser_trail.h"
 #include "overlay/surface.h"
 
@@ -11,12 +12,24 @@
 #include <benchmark/benchmark.h>
 
 #include <cstring>
+#include <new>
 #include <vector>
 
 namespace {
 
+// A DIB section's pixels begin on a page, so every row's blocks do on common widths.
+template <class T> struct PageAligned {
+    using value_type = T;
+    PageAligned() = default;
+    template <class U> PageAligned(const PageAligned<U>&) {}
+    T* allocate(size_t n) { return static_cast<T*>(::operator new(n * sizeof(T), std::align_val_t(4096))); }
+    void deallocate(T* p, size_t) { ::operator delete(p, std::align_val_t(4096)); }
+    template <class U> bool operator==(const PageAligned<U>&) const { return true; }
+    template <class U> bool operator!=(const PageAligned<U>&) const { return false; }
+};
+
 struct Screen {
-    std::vector<uint32_t> pixels;
+    std::vector<uint32_t, PageAligned<uint32_t>> pixels;
     SurfacePixels view;
     Screen(int width, int height) : pixels(size_t(width) * size_t(height)), view{pixels.data(), width, height}
     {
@@ -124,7 +137,7 @@ void pointerMove(benchmark::State& state, int dpi, int step, int rise)
         changed = run.tick();
         benchmark::DoNotOptimize(run.screen.pixels.data());
     }
-    state.SetLabel(sizeLabel(changed));
+    state.SetLabel(sizeLabel(changed) + ", " + std::to_string(run.trail.kernels->blockPixels) + " px blocks");
 }
 
 // The rectangle a steady tick gives back, copied row by row.

@@ -4,9 +4,7 @@
 #include <climits>
 #include <cmath>
 
-#if defined(__SSE2__)
-#include <emmintrin.h>
-#endif
+#include "overlay/laser_rows.h"
 
 namespace {
 
@@ -18,8 +16,9 @@ constexpr int kMostStampsPerMove = 64;
 // trail (in alpha taken off), so that little already faded keeps being faded and presented.
 constexpr size_t kMostDrawn = 64;
 constexpr uint64_t kMergeAlpha = 32;
-// Clear pixels on either side of each sprite row, so that whole 16-byte blocks can be read.
-constexpr int kSpriteMargin = 3;
+// Clear pixels on either side of each sprite row, so that whole blocks of the widest kernels
+// can be read.
+constexpr int kSpriteMargin = 15;
 
 bool usable(SurfacePixels surface)
 {
@@ -69,100 +68,28 @@ uint32_t* rowOf(SurfacePixels surface, int row)
     return surface.pixels + size_t(row) * rowStride(surface);
 }
 
-// Calls blocks(start, stop) for the 16-byte blocks of row that hold the pixels from..to-1,
-// start and stop their columns, and one(i) for those pixels whose block sticks out of the row.
-// Whole aligned blocks: a load of what the last tick stored at the same place is forwarded
-// from the store, where a load straddling two stores waits for them; the pixels added around
-// the span are clear or, for the sprite, meet its clear margin.
-template <class Blocks, class One>
-void eachBlock(uint32_t* row, int width, int from, int to, Blocks blocks, One one)
+// Calls work(kernels, begin, end) over the row's pixels from..to-1: in whole blocks that begin
+// on a block's boundary in memory, and pixel by pixel where a block would stick out of the
+// row. The pixels a block adds around the span are clear or, for the sprite, meet its clear
+// margin, so working them changes nothing.
+template <class Work>
+void inBlocks(uint32_t* row, int width, const LaserRowKernels& kernels, int from, int to, Work work)
 {
-    int i = from;
-#if defined(__SSE2__)
-    int start = from - int(reinterpret_cast<uintptr_t>(row + from) / sizeof(uint32_t) & 3);
+    const int block = kernels.blockPixels;
+    int start = from - int(reinterpret_cast<uintptr_t>(row + from) / sizeof(uint32_t) & unsigned(block - 1));
     if (start < 0)
-        start += 4;
-    int stop = to > start ? start + (to - start + 3) / 4 * 4 : start;
+        start += block;
+    start = std::min(start, to);
+    int stop = start + (to - start + block - 1) / block * block;
     if (stop > width)
-        stop -= 4;
-    for (; i < to && i < start; ++i)
-        one(i);
+        stop -= block;
+    const LaserRowKernels& single = *laserRowKernelsOf(1);
+    if (from < start)
+        work(single, from, start);
     if (start < stop)
-        blocks(start, stop);
-    i = std::max(i, stop);
-#else
-    (void)row;
-    (void)width;
-    (void)blocks;
-#endif
-    for (; i < to; ++i)
-        one(i);
-}
-
-#if defined(__SSE2__)
-// Four blocks a turn: the loop's own instructions would otherwise outnumber the work.
-template <class Op> void eachVector(uint32_t* row, int start, int stop, const uint32_t* with, Op op)
-{
-    __m128i* at = reinterpret_cast<__m128i*>(row + start);
-    __m128i* const end = reinterpret_cast<__m128i*>(row + stop);
-    const __m128i* source = reinterpret_cast<const __m128i*>(with);
-    for (; end - at >= 4; at += 4, source += 4) {
-        __m128i a = op(_mm_load_si128(at), source), b = op(_mm_load_si128(at + 1), source + 1);
-        __m128i c = op(_mm_load_si128(at + 2), source + 2), d = op(_mm_load_si128(at + 3), source + 3);
-        _mm_store_si128(at, a);
-        _mm_store_si128(at + 1, b);
-        _mm_store_si128(at + 2, c);
-        _mm_store_si128(at + 3, d);
-    }
-    for (; at < end; ++at, ++source)
-        _mm_store_si128(at, op(_mm_load_si128(at), source));
-}
-#endif
-
-// The larger byte of each pair. For two pixels of one colour that is the one of higher alpha;
-// for any two premultiplied pixels it is again one (no colour byte exceeds its alpha), and one
-// instruction per four pixels where a 32-bit unsigned maximum needs five without SSE4.1.
-// The sprite's row starts at column left of the surface's row.
-void combinePixels(uint32_t* row, int width, int begin, int end, const uint32_t* sprite, int64_t left)
-{
-    auto from = [sprite, left](int i) { return sprite + (i - left); };
-    eachBlock(
-        row, width, begin, end,
-        [&]([[maybe_unused]] int start, [[maybe_unused]] int stop) {
-#if defined(__SSE2__)
-            eachVector(row, start, stop, from(start), [](__m128i pixels, const __m128i* source) {
-                return _mm_max_epu8(pixels, _mm_loadu_si128(source));
-            });
-#endif
-        },
-        [row, from](int i) {
-            uint32_t result = 0;
-            for (int shift = 0; shift < 32; shift += 8)
-                result |= std::max(row[i] >> shift & 0xFF, *from(i) >> shift & 0xFF) << shift;
-            row[i] = result;
-        });
-}
-
-// Each byte less the step's, stopping at 0.
-void fadePixels(uint32_t* row, int width, int begin, int end, uint32_t step)
-{
-    eachBlock(
-        row, width, begin, end,
-        [&]([[maybe_unused]] int start, [[maybe_unused]] int stop) {
-#if defined(__SSE2__)
-            const __m128i steps = _mm_set1_epi32(int(step));
-            eachVector(row, start, stop, row + start,
-                       [steps](__m128i pixels, const __m128i*) { return _mm_subs_epu8(pixels, steps); });
-#endif
-        },
-        [row, step](int i) {
-            uint32_t result = 0;
-            for (int shift = 0; shift < 32; shift += 8) {
-                uint32_t value = row[i] >> shift & 0xFF, less = step >> shift & 0xFF;
-                result |= (value > less ? value - less : 0) << shift;
-            }
-            row[i] = result;
-        });
+        work(kernels, start, stop);
+    if (stop < to)
+        work(single, stop, to);
 }
 
 // The colour bytes are rounded up: a pixel of alpha a has colour bytes of at most
@@ -184,15 +111,22 @@ uint32_t brighterChannels(uint32_t a, uint32_t b)
     return result;
 }
 
-// Every row's 16-byte blocks begin at the same columns: the columns are worked out once.
-bool evenRows(SurfacePixels surface)
+// Every row's blocks begin at the same columns: the columns are worked out once.
+bool evenRows(SurfacePixels surface, int block)
 {
-#if defined(__SSE2__)
-    return reinterpret_cast<uintptr_t>(surface.pixels) % 16 == 0 && rowStride(surface) % 4 == 0;
-#else
-    (void)surface;
-    return false; // nothing is done in blocks
-#endif
+    return reinterpret_cast<uintptr_t>(surface.pixels) % (sizeof(uint32_t) * unsigned(block)) == 0 &&
+           rowStride(surface) % unsigned(block) == 0;
+}
+
+// The first column of the block that holds column, on a surface of even rows.
+int blockStart(int column, int block)
+{
+    return column & -block;
+}
+
+int blockEnd(int column, int block)
+{
+    return (column + block - 1) & -block;
 }
 
 // Calls fade(begin, end) for the row's span less the hole's columns where the row meets the hole.
@@ -208,25 +142,35 @@ template <class Fade> void aroundHole(int row, int left, int right, LaserRect ho
         fade(hole.x + hole.width, right);
 }
 
-void fadeBand(SurfacePixels surface, int bottom, int top, int left, int right, uint32_t step, LaserRect hole)
+void fadeBand(SurfacePixels surface, const LaserRowKernels& kernels, int bottom, int top, int left, int right,
+              uint32_t step, LaserRect hole)
 {
-#if defined(__SSE2__)
-    const int start = left & ~3, stop = (right + 3) & ~3;
-    if (evenRows(surface) && stop <= surface.width) {
-        const __m128i steps = _mm_set1_epi32(int(step));
-        auto fade = [steps](__m128i pixels, const __m128i*) { return _mm_subs_epu8(pixels, steps); };
-        for (int row = bottom; row < top; ++row) {
-            uint32_t* line = rowOf(surface, row);
-            aroundHole(row, start, stop, hole,
-                       [&](int begin, int end) { eachVector(line, begin, end, line + begin, fade); });
-        }
+    const int block = kernels.blockPixels;
+    const size_t stride = rowStride(surface);
+    const int start = blockStart(left, block), stop = blockEnd(right, block);
+    if (evenRows(surface, block) && stop <= surface.width) {
+        auto fade = [&](int from, int to, int begin, int end) {
+            if (from < to && begin < end)
+                kernels.fade(rowOf(surface, from) + begin, stride, to - from, end - begin, step);
+        };
+        const bool meets = !isEmpty(hole) && hole.x < stop && hole.x + hole.width > start;
+        const int holeBottom = meets ? std::clamp(hole.y, bottom, top) : top;
+        const int holeTop = meets ? std::clamp(hole.y + hole.height, holeBottom, top) : top;
+        fade(bottom, holeBottom, start, stop);
+        fade(holeBottom, holeTop, start, hole.x);
+        fade(holeBottom, holeTop, hole.x + hole.width, stop);
+        fade(holeTop, top, start, stop);
         return;
     }
-#endif
-    for (int row = bottom; row < top; ++row)
+    for (int row = bottom; row < top; ++row) {
+        uint32_t* line = rowOf(surface, row);
         aroundHole(row, left, right, hole, [&](int begin, int end) {
-            fadePixels(rowOf(surface, row), surface.width, begin, end, step);
+            inBlocks(line, surface.width, kernels, begin, end,
+                     [&](const LaserRowKernels& with, int from, int to) {
+                         with.fade(line + from, 0, 1, to - from, step);
+                     });
         });
+    }
 }
 
 // Row bands between the drawn rectangles' edges, each faded once from its leftmost to its
@@ -259,7 +203,7 @@ LaserRect fadeDrawn(SurfacePixels surface, const LaserTrail& trail, uint32_t ste
             }
         if (left >= right)
             continue;
-        fadeBand(surface, bottom, top, left, right, step, hole);
+        fadeBand(surface, *trail.kernels, bottom, top, left, right, step, hole);
         faded = unite(faded, {left, bottom, right - left, top - bottom});
     }
     return faded;
@@ -300,17 +244,16 @@ void remember(LaserTrail& trail, LaserRect r)
     trail.drawn.erase(trail.drawn.begin() + ptrdiff_t(best) + 1);
 }
 
-// The whole 16-byte blocks that the sprite centred on column x, row y covers, when its
-// margin keeps them inside each row and every row's blocks begin at the same columns; else
-// empty.
+// The whole blocks that the sprite centred on column x, row y covers, when its margin keeps
+// them inside each row and every row's blocks begin at the same columns; else empty.
 LaserRect spriteBlocks(SurfacePixels surface, const LaserTrail& trail, int64_t x, int64_t y)
 {
-    const int size = trail.spriteSize;
+    const int size = trail.spriteSize, block = trail.kernels->blockPixels;
     const int64_t left = x - size / 2, bottom = y - size / 2;
     LaserRect covered = clipped(surface, left, bottom, size, size);
-    if (covered.x != left || covered.width != size || !evenRows(surface))
+    if (covered.x != left || covered.width != size || !evenRows(surface, block))
         return {};
-    const int start = covered.x & ~3, stop = (covered.x + size + 3) & ~3;
+    const int start = blockStart(covered.x, block), stop = blockEnd(covered.x + size, block);
     return stop <= surface.width ? LaserRect{start, covered.y, stop - start, covered.height} : LaserRect{};
 }
 
@@ -320,41 +263,32 @@ LaserRect stampAt(SurfacePixels surface, LaserTrail& trail, int64_t x, int64_t y
 {
     const int size = trail.spriteSize;
     const int64_t left = x - size / 2, bottom = y - size / 2;
-    LaserRect covered = clipped(surface, left, bottom, size, size);
-#if defined(__SSE2__)
+    const LaserRect covered = clipped(surface, left, bottom, size, size);
+    if (isEmpty(covered))
+        return {};
+    const size_t pitch = size_t(trail.spritePitch);
+    auto spriteAt = [&](int row, int64_t column) {
+        return trail.sprite.data() + size_t(row - bottom) * pitch + size_t(kSpriteMargin + (column - left));
+    };
     const LaserRect blocks = spriteBlocks(surface, trail, x, y);
     if (!isEmpty(blocks)) {
-        const __m128i steps = _mm_set1_epi32(int(step));
-        auto combine = [](__m128i pixels, const __m128i* sprite) {
-            return _mm_max_epu8(pixels, _mm_loadu_si128(sprite));
-        };
-        auto fadeAndCombine = [steps](__m128i pixels, const __m128i* sprite) {
-            return _mm_max_epu8(_mm_subs_epu8(pixels, steps), _mm_loadu_si128(sprite));
-        };
+        trail.kernels->stamp(rowOf(surface, covered.y) + blocks.x, rowStride(surface), covered.height,
+                             blocks.width, spriteAt(covered.y, blocks.x), pitch, step);
+    } else {
         for (int row = covered.y; row < covered.y + covered.height; ++row) {
-            const uint32_t* from = trail.sprite.data() + size_t(row - bottom) * size_t(trail.spritePitch) +
-                                   kSpriteMargin + (blocks.x - left);
-            if (step)
-                eachVector(rowOf(surface, row), blocks.x, blocks.x + blocks.width, from, fadeAndCombine);
-            else
-                eachVector(rowOf(surface, row), blocks.x, blocks.x + blocks.width, from, combine);
+            const size_t i = size_t(row - bottom);
+            const int64_t begin = std::max<int64_t>(left + trail.spriteRuns[2 * i], covered.x);
+            const int64_t end =
+                std::min<int64_t>(left + trail.spriteRuns[2 * i + 1], covered.x + covered.width);
+            uint32_t* line = rowOf(surface, row);
+            if (begin < end)
+                inBlocks(line, surface.width, *trail.kernels, int(begin), int(end),
+                         [&](const LaserRowKernels& with, int from, int to) {
+                             with.stamp(line + from, 0, 1, to - from, spriteAt(row, from), 0, 0);
+                         });
         }
-        remember(trail, covered);
-        return covered;
     }
-#else
-    (void)step;
-#endif
-    for (int row = covered.y; row < covered.y + covered.height; ++row) {
-        const size_t i = size_t(row - bottom);
-        int64_t begin = std::max<int64_t>(left + trail.spriteRuns[2 * i], covered.x);
-        int64_t end = std::min<int64_t>(left + trail.spriteRuns[2 * i + 1], covered.x + covered.width);
-        const uint32_t* sprite = trail.sprite.data() + i * size_t(trail.spritePitch) + kSpriteMargin;
-        if (begin < end)
-            combinePixels(rowOf(surface, row), surface.width, int(begin), int(end), sprite, left);
-    }
-    if (!isEmpty(covered))
-        remember(trail, covered);
+    remember(trail, covered);
     return covered;
 }
 
@@ -368,6 +302,8 @@ void setLaserLook(LaserTrail& trail, int dpi, uint32_t colour)
         return;
     trail.dpi = dpi;
     trail.colour = colour;
+    if (!trail.kernels)
+        trail.kernels = &laserRowKernels();
     const double radius = kLaserDotPixels * dpi / (2.0 * kStandardDpi);
     const double outer = radius * 1.5;
     // The farthest pixel centre along an axis that the glow still reaches.
@@ -413,6 +349,8 @@ LaserRect laserTick(SurfacePixels surface, LaserTrail& trail, bool dotShown, int
 {
     const uint32_t since = trail.lastTick;
     trail.lastTick = now;
+    if (!trail.kernels)
+        trail.kernels = &laserRowKernels();
     if (!usable(surface)) {
         clearLaser(trail);
         return {};

@@ -12,6 +12,8 @@ constexpr uint32_t kLaserFadeMs = 400;
 // The dot's diameter at 96 DPI; it scales with the monitor's DPI. The glow lies beyond it.
 constexpr int kLaserDotPixels = 16;
 
+struct LaserRowKernels;
+
 // Surface columns and rows (bottom-up) of a rectangle's lower-left corner; empty when its
 // width or height is 0.
 struct LaserRect {
@@ -21,6 +23,7 @@ struct LaserRect {
 // The drawn dot and trail, remembered from one tick to the next. Owned by the Win32 side;
 // changed only through the functions below.
 struct LaserTrail {
+    const LaserRowKernels* kernels = nullptr; // the processor's widest, unless a test picks others
     int dpi = 0;
     uint32_t colour = 0;
     int spriteSize = 0;           // odd: the centre pixel is the cursor's

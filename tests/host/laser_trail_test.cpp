@@ -1,8 +1,10 @@
+#include "overlay/laser_rows.h"
 #include "overlay/laser_trail.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdlib>
 #include <vector>
 
 TEST(Laser, DotSizeAndProfile)
@@ -64,5 +66,50 @@ TEST(Laser, TrailFadesWithinTheFadeTime)
         EXPECT_TRUE(r.x == 9 && r.width == 23) << far;
         laserTick({nullptr, 0, 0}, trail, true, far, far, t + 520);
         EXPECT_TRUE(laserFaded(trail));
+    }
+}
+
+// Each block width the processor has must draw what the pixel-by-pixel kernels draw, on a
+// surface whose rows all begin on a block and on one whose rows do not, along a walk past
+// both edges, across rows, creeping, jumping, and fading out.
+TEST(Laser, EveryKernelDrawsTheSamePixels)
+{
+    const int walk[][3] = {{30, 20, 1},  {31, 20, 1},  {35, 21, 1}, {2, 22, 1},  {-6, 24, 1}, {60, 30, 1},
+                           {124, 31, 1}, {131, 33, 1}, {90, 5, 1},  {91, 6, 1},  {40, 60, 1}, {0, 0, 0},
+                           {0, 0, 0},    {45, 40, 1},  {46, 40, 1}, {47, 40, 1}, {0, 0, 0}};
+    const int height = 64;
+    // Rows of 128 pixels from a 64-byte boundary; rows of 101 from one pixel past it.
+    for (int width : {128, 101}) {
+        const int offset = width % 16 ? 1 : 0;
+        const size_t count = size_t(width) * height + 16;
+        auto* reference = static_cast<uint32_t*>(std::aligned_alloc(64, count * 4));
+        auto* tried = static_cast<uint32_t*>(std::aligned_alloc(64, count * 4));
+        for (int block : {4, 8, 16}) {
+            const LaserRowKernels* kernels = laserRowKernelsOf(block);
+            if (!kernels)
+                continue;
+            std::fill(reference, reference + count, 0u);
+            std::fill(tried, tried + count, 0u);
+            LaserTrail expected, actual;
+            expected.kernels = laserRowKernelsOf(1);
+            actual.kernels = kernels;
+            setLaserLook(expected, 96, 0x40C020);
+            setLaserLook(actual, 96, 0x40C020);
+            uint32_t now = 1000;
+            for (auto step : walk) {
+                now += 17;
+                const LaserRect want = laserTick({reference + offset, width, height}, expected, step[2] != 0,
+                                                 step[0], step[1], now);
+                const LaserRect got =
+                    laserTick({tried + offset, width, height}, actual, step[2] != 0, step[0], step[1], now);
+                ASSERT_TRUE(want.x == got.x && want.y == got.y && want.width == got.width &&
+                            want.height == got.height)
+                    << block << " px blocks, width " << width << ", tick at " << now;
+                ASSERT_TRUE(std::equal(reference, reference + count, tried))
+                    << block << " px blocks, width " << width << ", tick at " << now;
+            }
+        }
+        std::free(reference);
+        std::free(tried);
     }
 }
