@@ -11,6 +11,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <cstring>
 #include <new>
 #include <vector>
@@ -109,6 +110,10 @@ struct PointerRun {
     uint32_t now = 0;
     PointerRun(int dpi, int stepPixels, int rise) : step(stepPixels), dy(rise)
     {
+        // ORBIQA_BENCH_BLOCK=8 (or 4, 1) shows what a processor with narrower blocks gets.
+        if (const char* block = std::getenv("ORBIQA_BENCH_BLOCK"))
+            if (const LaserRowKernels* kernels = laserRowKernelsOf(std::atoi(block)))
+                trail.kernels = kernels;
         setLaserLook(trail, dpi, 0xFF0000);
         for (int i = 0; i < 50; ++i)
             tick();
