@@ -15,6 +15,7 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
 #include <utility>
 #include <vector>
 
@@ -66,19 +67,31 @@ class OptionsWindow : public testing::Test {
     static inline int keysPressed;
     static int focused() { return GetDlgCtrlID(GetFocus()); }
     // Pressed in order and released in reverse, as a hand does; answers the focused control.
-    // Typed only once the window has the keyboard, as a hand would: under Wine the focus can
-    // trail the call that gave it, and keys typed before it arrives go to another window.
+    // Typed only once the window is in front with the keyboard, as a hand would: under Wine
+    // the foreground can trail the call that gave it, and a late focus change from the X
+    // server can take it away again. Keys typed while no window is in front are dropped, not
+    // queued, so presses that never arrive are typed again once the window is back in front.
     static int press(std::vector<WORD> keys)
     {
-        for (int i = 0; i < 200 && !IsChild(optionsWindow, GetFocus()); ++i)
-            settleWindows(), Sleep(10);
-        // A busy machine may queue the keys after a first look finds the queue empty. Their
-        // releases may go elsewhere, once Esc or Enter has closed the window.
-        const int pressed = keysPressed + int(keys.size());
-        sendKeys(keys, 0);
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            if (attempt)
+                SetForegroundWindow(optionsWindow);
+            for (int i = 0;
+                 i < 200 && !(GetForegroundWindow() == optionsWindow && IsChild(optionsWindow, GetFocus()));
+                 ++i)
+                settleWindows(), Sleep(10);
+            const int pressed = keysPressed + int(keys.size());
+            sendKeys(keys, 0);
+            for (int i = 0; i < 100 && keysPressed < pressed; ++i)
+                settleWindows(), Sleep(10);
+            if (keysPressed >= pressed)
+                break;
+            char front[64] = "(none)";
+            GetClassNameA(GetForegroundWindow(), front, sizeof front);
+            std::printf("keys lost with %s in front: typed again\n", front);
+        }
+        // The releases may go elsewhere, once Esc or Enter has closed the window.
         sendKeys({keys.rbegin(), keys.rend()}, KEYEVENTF_KEYUP);
-        for (int i = 0; i < 300 && keysPressed < pressed; ++i)
-            settleWindows(), Sleep(10);
         settleWindows();
         return focused();
     }
