@@ -1,7 +1,9 @@
 # Sourced by the end-to-end tests: runs Orbiqa.exe of ORBIQA_DIST_DIR under Wine on the
 # virtual display, drives it with real keys and clicks, reads the screen and the settings
 # file, and ends every process it started (by PID) when the walk exits.
-set -euo pipefail
+set -eEuo pipefail
+# A command that fails outside a check ends the walk; say which, or the log shows only a missing PASS.
+trap 'echo "FAIL: ${BASH_SOURCE[0]##*/} line $LINENO: \"$BASH_COMMAND\" ended with $?" >&2' ERR
 E2E_ROOT=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 source "$E2E_ROOT/scripts/wine-env.sh"
 source "$E2E_ROOT/scripts/display.sh"
@@ -54,8 +56,17 @@ e2e_expect_exit() { # PID WHAT: it ends by itself, with exit code 0
   wait "$1" || e2e_fail "$2 ended with $?"
 }
 
-# The first visible X window titled exactly so; "X Y WIDTH HEIGHT" of each of Orbiqa's.
-e2e_window() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 | grep .; }
+# The first visible X window titled exactly so; "X Y WIDTH HEIGHT" of each of Orbiqa's. A window that goes while
+# xdotool walks the tree ends the search with an X error and nothing found, so a search that finds nothing is tried
+# again before it counts.
+e2e_window() {
+  local try
+  for try in 1 2 3; do
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n1 | grep . && return
+    sleep 0.05
+  done
+  return 1
+}
 e2e_orbiqa_windows() {
   local window
   for window in $(xdotool search --onlyvisible --class orbiqa.exe 2>/dev/null); do

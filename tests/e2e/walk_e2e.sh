@@ -71,6 +71,7 @@ e2e_pass "ALT+F10 pressed without a sweep lights nothing; ALT+F9 still shows the
 # taskbar on Windows: it is raised above the slide first.
 to_tray_icon() {
   local tray
+  e2e_wait_until 20 "the tray window" e2e_window "Wine System Tray"
   tray=$(e2e_window "Wine System Tray")
   xdotool windowraise "$tray"
   eval "$(xdotool getwindowgeometry --shell "$tray")"
