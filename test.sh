@@ -3,7 +3,9 @@
 # natively under sanitizers (with a short fuzzing run), then the Windows tests and the
 # end-to-end walk under Wine on a virtual display with a compositor, the walk against
 # dist/win64 and, where the kernel runs 32-bit programs, dist/win32.
-set -euo pipefail
+set -eEuo pipefail
+# A step that fails says which, where its own output says nothing.
+trap 'echo "test.sh: \"$BASH_COMMAND\" (line $LINENO) ended with $?" >&2' ERR
 cd "$(dirname "$0")"
 scripts/setup.sh
 scripts/build.sh host win64 win32
@@ -20,6 +22,7 @@ cleanup() {
 }
 trap cleanup EXIT
 wineserver -k 2>/dev/null || true
+wineserver -w 2>/dev/null || true # a server still going would serve the new prefix
 rm -rf "$WINEPREFIX"
 start_virtual_display 1280x800x24
 prepare_wine_prefix

@@ -31,13 +31,24 @@ wine_loader_for() {
 
 # Creates the prefix on first use, set up for running without a window manager: no
 # 2-second wait when a full-screen window hides, and crashes end the process instead
-# of opening the debugger's dialog.
+# of opening the debugger's dialog. A failure is said, with the end of Wine's log,
+# and tried once more once the server has gone.
 prepare_wine_prefix() {
   [ -f "$WINEPREFIX/.orbiqa-ready" ] && return 0
+  local try log=$WINEPREFIX/prepare.log
   mkdir -p "$WINEPREFIX"
-  "$ORBIQA_WINE64" wineboot -i >/dev/null 2>&1
-  "$ORBIQA_WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-  "$ORBIQA_WINE64" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-  wineserver -w
-  touch "$WINEPREFIX/.orbiqa-ready"
+  for try in 1 2; do
+    if "$ORBIQA_WINE64" wineboot -i >"$log" 2>&1 &&
+      "$ORBIQA_WINE64" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >>"$log" 2>&1 &&
+      "$ORBIQA_WINE64" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >>"$log" 2>&1 &&
+      wineserver -w; then
+      touch "$WINEPREFIX/.orbiqa-ready"
+      return 0
+    fi
+    echo "Preparing the Wine prefix $WINEPREFIX failed (try $try of 2); the end of its log:" >&2
+    tail -n 5 "$log" >&2
+    wineserver -k 2>/dev/null || true
+    wineserver -w 2>/dev/null || true
+  done
+  return 1
 }
