@@ -21,8 +21,7 @@ cleanup() {
   stop_virtual_display
 }
 trap cleanup EXIT
-wineserver -k 2>/dev/null || true
-wineserver -w 2>/dev/null || true # a server still going would serve the new prefix
+end_wine_server
 rm -rf "$WINEPREFIX"
 start_virtual_display 1280x800x24
 prepare_wine_prefix

@@ -29,10 +29,17 @@ wine_loader_for() {
   fi
 }
 
+# Ends every Wine process of the prefix and waits until its server has gone: a prefix
+# made anew at once may get the old folder's inode, and with it the old server.
+end_wine_server() {
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+}
+
 # Creates the prefix on first use, set up for running without a window manager: no
 # 2-second wait when a full-screen window hides, and crashes end the process instead
 # of opening the debugger's dialog. A failure is said, with the end of Wine's log,
-# and tried once more once the server has gone.
+# and tried once more.
 prepare_wine_prefix() {
   [ -f "$WINEPREFIX/.orbiqa-ready" ] && return 0
   local try log=$WINEPREFIX/prepare.log
@@ -47,8 +54,7 @@ prepare_wine_prefix() {
     fi
     echo "Preparing the Wine prefix $WINEPREFIX failed (try $try of 2); the end of its log:" >&2
     tail -n 5 "$log" >&2
-    wineserver -k 2>/dev/null || true
-    wineserver -w 2>/dev/null || true
+    end_wine_server
   done
   return 1
 }

@@ -5,8 +5,8 @@ ORBIQA_WINEPREFIX=$(cd "$(dirname "$0")/../.." && pwd)/build/wineprefix-msi
 source "$(dirname "$0")/harness.sh"
 [ -f "$ORBIQA_MSI" ] || { echo "SKIP: $ORBIQA_MSI is not built"; exit 77; }
 [[ $ORBIQA_MSI = *-win32.msi ]] && dir="C:\\Program Files (x86)\\Orbiqa" view=/reg:32 || dir="C:\\Program Files\\Orbiqa" view=/reg:64
-trap 'wineserver -k 2>/dev/null; e2e_cleanup' EXIT
-rm -rf "$WINEPREFIX" && { [ -n "${DISPLAY:-}" ] || start_virtual_display 1280x800x24; } && prepare_wine_prefix
+trap 'end_wine_server; e2e_cleanup' EXIT
+end_wine_server && rm -rf "$WINEPREFIX" && { [ -n "${DISPLAY:-}" ] || start_virtual_display 1280x800x24; } && prepare_wine_prefix
 wine() { "$ORBIQA_WINE64" "$@" 2>/dev/null | tr -d '\r'; }
 msiexec() { wine msiexec "$1" "Z:$(tr / '\\' <<<"$2")" /qn; }
 run_value() { wine reg query "$1\\Software\\Microsoft\\Windows\\CurrentVersion\\Run" /v Orbiqa $view | grep -F "$2"; }

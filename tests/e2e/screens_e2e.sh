@@ -4,7 +4,7 @@
 # is a throw-away one of its own: Wine reads the monitors when a prefix's first process starts.
 export ORBIQA_WINEPREFIX=$(cd "$(dirname "$0")/../.." && pwd)/build/wineprefix-screens
 source "$(dirname "$0")/harness.sh"
-wineserver -k 2>/dev/null || true
+end_wine_server
 rm -rf "$WINEPREFIX"
 start_two_monitor_display || e2e_fail "no display with two monitors: Xorg with the dummy driver did not start"
 prepare_wine_prefix
@@ -60,7 +60,7 @@ e2e_pass "monitor 2 switched off under the overlay: Orbiqa runs on, the spotligh
 width_96=$width
 kill "$orbiqa" "$E2E_SLIDE_PID"
 wait "$orbiqa" "$E2E_SLIDE_PID" 2>/dev/null || true
-wineserver -k 2>/dev/null || true
+end_wine_server
 "$ORBIQA_WINE64" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d 144 /f >/dev/null 2>&1
 wineserver -w
 start_orbiqa_over_slide
