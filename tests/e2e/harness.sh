@@ -56,9 +56,8 @@ e2e_expect_exit() { # PID WHAT: it ends by itself, with exit code 0
   wait "$1" || e2e_fail "$2 ended with $?"
 }
 
-# The first visible X window titled exactly so; "X Y WIDTH HEIGHT" of each of Orbiqa's. A window that goes while
-# xdotool walks the tree ends the search with an X error and nothing found, so a search that finds nothing is tried
-# again before it counts.
+# The first visible X window titled exactly so; "X Y WIDTH HEIGHT" of each of Orbiqa's. A search made while windows
+# come and go has come back empty for a window that was there, so nothing found counts only on the third try.
 e2e_window() {
   local try
   for try in 1 2 3; do
